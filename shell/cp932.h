@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Code page 932 (Shift-JIS) in one place, so that a build whose Qt lacks ICU can swap in the
+// platform's own code-page conversion here and nowhere else.
+
+/// The text of `bytes` decoded as code page 932, or nothing when a byte sequence is not valid
+/// code page 932 or no decoder is available.
+std::optional<QString> decodeCp932(const QByteArray& bytes);
+
+/// `text` encoded as code page 932, or nothing when a character has no code in it.
+std::optional<QByteArray> encodeCp932(const QString& text);

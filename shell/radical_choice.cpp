@@ -1,0 +1,42 @@
+#include "shell/radical_choice.h"
+
+#include "shell/content_paths.h"
+#include "shell/radicals.h"
+#include "shell/word_list.h"
+
+#include <bitset>
+
+namespace {
+// The no-repeat window holds the last 30 characters; a draw needs one more than that.
+constexpr int kFewestDifferentCharacters = 31;
+} // namespace
+
+void chooseRadical(SharedState& state, int radicalNo) {
+    state.radicalNo = static_cast<std::int16_t>(radicalNo);
+    const QString oFile = content_paths::oListFile(state.appPath, radicalNo);
+    const QString xFile = content_paths::xListFile(state.appPath, radicalNo);
+    state.oCount = loadWordList(oFile, state.oList);
+    state.xCount = loadWordList(xFile, state.xList);
+}
+
+QString whyUnplayable(const SharedState& state) {
+    const QString name = radicalName(state.radicalNo);
+    if (state.oCount <= 0)
+        return QStringLiteral("「%1」の実在する漢字の一覧が空なので、ゲームを始められません。")
+            .arg(name);
+    if (state.xCount <= 0)
+        return QStringLiteral("「%1」の存在しない漢字の一覧が空なので、ゲームを始められません。")
+            .arg(name);
+    std::bitset<kListSize> seen;
+    for (int i = 1; i <= state.oCount; ++i)
+        seen.set(static_cast<std::size_t>(state.oList[static_cast<std::size_t>(i)]));
+    for (int i = 1; i <= state.xCount; ++i)
+        seen.set(static_cast<std::size_t>(state.xList[static_cast<std::size_t>(i)]));
+    if (seen.count() < kFewestDifferentCharacters)
+        return QStringLiteral("「%1」の一覧には異なる文字が %2 個しかありません。"
+                              "出題には少なくとも %3 個が必要です。")
+            .arg(name)
+            .arg(seen.count())
+            .arg(kFewestDifferentCharacters);
+    return {};
+}
