@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+// The built-in artwork of the four screens. It is painted by code and embedded in the program;
+// nothing here is read from the content directory. Every picture has its final pixel size.
+namespace artwork {
+
+/// Texts on graphical buttons and banners.
+enum class Words {
+    SpeedMode, ///< "スピードモード", 184 x 54, white on a blue face (menu button, speed banner)
+    CarefulMode, ///< "じっくりモード", 184 x 54, white on a blue face (menu button, careful banner)
+    EndGame,     ///< "終了", 176 x 50, white, letter-spaced, on an orange face
+    HowToPlay,   ///< "遊び方", 176 x 50, white, letter-spaced, on an orange face
+    AnotherGame, ///< "再挑戦", 176 x 50, white, letter-spaced, on an orange face
+    Menu,        ///< "メニュー", 108 x 31, white on blue
+    Exists,      ///< "ある", 153 x 57, yellow on black in a red frame
+    MadeUp,      ///< "ない", 153 x 57, yellow on black in a red frame
+};
+
+/// A button face or banner with its words.
+QImage words(Words which);
+
+/// The menu's title artwork, 400 x 399.
+QImage title();
+
+/// The shape of radical 1 to 6 (言 亻 扌 糸 木 氵), white on black, 90 x 231.
+QImage radicalShape(int radicalNo);
+
+/// The play panel behind a play screen's controls, 640 x 400: dark blue, the black window at
+/// x 201..431, y 39..269 in its yellow and cyan outlines, the question box with 第 and 問, the
+/// accuracy box with 正解率 and %.
+QImage playPanel();
+
+/// The window icon of all four screens, with sizes from 16 to 256 pixels.
+QIcon windowIcon();
+/// The icon drawn at one size (for installers and desktop entries).
+QImage iconImage(int size);
+
+} // namespace artwork
