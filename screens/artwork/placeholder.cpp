@@ -1,0 +1,1 @@
+// removed once the artwork has sources of its own
