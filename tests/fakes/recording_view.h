@@ -1,0 +1,125 @@
+#pragma once
+
+#include "round/play_view.h"
+#include "shell/content_error.h"
+
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+/// A play view that records every call in order and keeps the state the calls leave behind, as a
+/// screen would: texts, visibility, pictures, gauge cells, sounds and running timers. It starts
+/// as a freshly built play screen: Image2 and Image4 shown, Image3, Image5, Image6 and Command3
+/// hidden, labels and title empty, an empty gauge, every timer stopped.
+class RecordingView : public PlayView {
+public:
+    /// Cells of the gauge, counted from the top (1..100); cell k covers rows 28 + 3k and 29 + 3k.
+    static constexpr int kGaugeCells = 100;
+
+    RecordingView() {
+        shown = {{PlayControl::Image2, true},  {PlayControl::Image3, false},
+                 {PlayControl::Image4, true},  {PlayControl::Image5, false},
+                 {PlayControl::Image6, false}, {PlayControl::Command3, false}};
+    }
+
+    void setText(PlayText text, const QString& value) override {
+        calls << QStringLiteral("text %1=%2").arg(name(text), value);
+        texts[text] = value;
+    }
+    void setShown(PlayControl control, bool isShown) override {
+        calls << QStringLiteral("shown %1=%2").arg(name(control)).arg(isShown ? 1 : 0);
+        shown[control] = isShown;
+    }
+    void loadPicture(PlayControl control, const QString& path) override {
+        calls << QStringLiteral("picture %1=%2").arg(name(control), path);
+        if (missing.contains(path))
+            throw ContentError(path, QStringLiteral("ファイルが見つかりません"));
+        pictures[control] = path;
+    }
+    void loadGauge(const QString& path) override {
+        calls << QStringLiteral("gauge %1").arg(path);
+        if (missing.contains(path))
+            throw ContentError(path, QStringLiteral("ファイルが見つかりません"));
+        gaugePicture = path;
+        cells.fill(std::nullopt);
+    }
+    void fillGauge(int x, int y, GaugeFill fill) override {
+        calls << QStringLiteral("fill %1,%2 %3")
+                     .arg(x)
+                     .arg(y)
+                     .arg(fill == GaugeFill::Right ? QStringLiteral("right")
+                                                   : QStringLiteral("wrong"));
+        const int cell = cellAt(x, y);
+        if (cell == 0) {
+            ++strayFills; // on a white line or outside the cells: the real fill paints nothing
+            return;
+        }
+        if (cells[cell - 1])
+            ++repaintedCells;
+        cells[cell - 1] = fill;
+    }
+    void playSound(const QString& path) override {
+        calls << QStringLiteral("sound %1").arg(path);
+        sounds << path;
+    }
+    void setTimerRunning(PlayTimer timer, bool running) override {
+        calls << QStringLiteral("timer %1=%2").arg(name(timer)).arg(running ? 1 : 0);
+        if (running)
+            runningTimers.insert(timer);
+        else
+            runningTimers.remove(timer);
+    }
+
+    /// The cell (1..100 from the top) that a fill seeded at (x, y) paints, 0 for none.
+    static int cellAt(int x, int y) {
+        if (x < 1 || x > 79 || y < 31 || y > 329 || (y - 30) % 3 == 0)
+            return 0;
+        return (y - 28) / 3;
+    }
+    /// The colour of cell k from the top, or none while it is empty.
+    std::optional<GaugeFill> cell(int k) const { return cells[k - 1]; }
+    bool isShown(PlayControl control) const { return shown.value(control); }
+    bool isRunning(PlayTimer timer) const { return runningTimers.contains(timer); }
+    QString text(PlayText which) const { return texts.value(which); }
+    QString picture(PlayControl control) const { return pictures.value(control); }
+    /// Forgets the calls recorded so far, keeping the state.
+    void clearCalls() {
+        calls.clear();
+        sounds.clear();
+    }
+
+    static QString name(PlayText text) {
+        switch (text) {
+        case PlayText::Title:
+            return QStringLiteral("Title");
+        case PlayText::Label1:
+            return QStringLiteral("Label1");
+        case PlayText::Label2:
+            return QStringLiteral("Label2");
+        }
+        return {};
+    }
+    static QString name(PlayControl control) {
+        static const char* const names[] = {"Image2", "Image3", "Image4",
+                                            "Image5", "Image6", "Command3"};
+        return QString::fromLatin1(names[static_cast<int>(control)]);
+    }
+    static QString name(PlayTimer timer) {
+        return QStringLiteral("Timer%1").arg(static_cast<int>(timer) + 1);
+    }
+
+    QStringList calls;                   ///< every call, in order, as readable text
+    QMap<PlayText, QString> texts;       ///< current texts
+    QMap<PlayControl, bool> shown;       ///< current visibility
+    QMap<PlayControl, QString> pictures; ///< last picture loaded into each control
+    QString gaugePicture;                ///< last gauge picture loaded, empty for the built-in one
+    std::array<std::optional<GaugeFill>, kGaugeCells> cells{}; ///< painted cells, top first
+    int strayFills = 0;                                        ///< fills that hit no cell
+    int repaintedCells = 0;        ///< fills of a cell that was already painted
+    QStringList sounds;            ///< sounds played, in order
+    QSet<PlayTimer> runningTimers; ///< timers currently started
+    QSet<QString> missing;         ///< picture paths that throw ContentError as missing
+};
