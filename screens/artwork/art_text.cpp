@@ -1,0 +1,55 @@
+#include "screens/artwork/art_text.h"
+
+#include <QFontDatabase>
+#include <QPainterPathStroker>
+
+namespace artwork::text {
+namespace {
+
+constexpr auto kFamily = "IPAexMincho";
+// Debian's fonts-ipaexfont-mincho; used only when fontconfig does not know the family.
+constexpr auto kFontFile = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
+
+QString minchoFamily() {
+    static const QString family = [] {
+        if (QFontDatabase::families().contains(QString::fromLatin1(kFamily)))
+            return QString::fromLatin1(kFamily);
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontFile));
+        const QStringList added = QFontDatabase::applicationFontFamilies(id);
+        return added.isEmpty() ? QString::fromLatin1(kFamily) : added.first();
+    }();
+    return family;
+}
+
+} // namespace
+
+QFont mincho(qreal pixelSize) {
+    QFont font(minchoFamily());
+    font.setPixelSize(qRound(pixelSize));
+    font.setStyleStrategy(QFont::PreferOutline);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+QPainterPath centred(const QString& text, const QFont& font, const QRectF& box, qreal spacing) {
+    QFont spaced = font;
+    if (spacing != 0)
+        spaced.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    QPainterPath path;
+    path.addText(0, 0, spaced, text);
+    const QRectF ink = path.boundingRect();
+    path.translate(box.center() - ink.center());
+    return path;
+}
+
+QPainterPath thickened(const QPainterPath& path, qreal amount) {
+    if (amount <= 0)
+        return path;
+    QPainterPathStroker stroker;
+    stroker.setWidth(2 * amount);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    stroker.setCapStyle(Qt::RoundCap);
+    return (path + stroker.createStroke(path)).simplified();
+}
+
+} // namespace artwork::text

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+// Lettering shared by the built-in pictures: one Japanese mincho face, text as outlines so that
+// it can be centred on its ink, thickened and stroked like brush work.
+namespace artwork::text {
+
+/// The Japanese mincho face at `pixelSize`; the font file is registered with Qt on first use when
+/// fontconfig does not already offer it.
+QFont mincho(qreal pixelSize);
+
+/// `text` as an outline in `font`, with `spacing` extra pixels between characters, its ink box
+/// centred on `box`.
+QPainterPath centred(const QString& text, const QFont& font, const QRectF& box, qreal spacing = 0);
+
+/// `path` grown by `amount` pixels on every side, which makes thin mincho strokes look bold.
+QPainterPath thickened(const QPainterPath& path, qreal amount);
+
+} // namespace artwork::text

@@ -1,0 +1,63 @@
+#include "screens/artwork/gauge_art.h"
+
+#include "screens/artwork/art_text.h"
+
+#include <QPainter>
+
+namespace artwork {
+namespace {
+
+// Colour-table indices of the gauge.
+constexpr uint kWhite = 0;
+constexpr uint kBlue = 1;
+constexpr uint kMagenta = 2;
+constexpr uint kYellow = 3;
+
+constexpr int kInnerLeft = 1;
+constexpr int kInnerRight = kGaugeWidth - 2; // 79
+constexpr int kSeparatorFirst = 30;
+constexpr int kSeparatorLast = 330;
+
+void fillRows(QImage& gauge, int top, int bottom, uint index) {
+    for (int y = top; y <= bottom; ++y) {
+        uchar* line = gauge.scanLine(y);
+        for (int x = kInnerLeft; x <= kInnerRight; ++x)
+            line[x] = uchar(index);
+    }
+}
+
+// Lettering is drawn smooth into a mask and then cut at half coverage, so the gauge keeps its
+// four colours and no lettering pixel can turn white and become a fill boundary.
+void stampLabel(QImage& gauge, int top, int bottom, const QString& label, qreal pixelSize) {
+    const QRect area(kInnerLeft, top, kInnerRight - kInnerLeft + 1, bottom - top + 1);
+    QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF box(0, 0, area.width(), area.height());
+        const QPainterPath path = text::centred(label, text::mincho(pixelSize), box, 1.0);
+        painter.fillPath(text::thickened(path, 0.3), Qt::white);
+    }
+    for (int y = 0; y < area.height(); ++y) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        uchar* dst = gauge.scanLine(area.top() + y);
+        for (int x = 0; x < area.width(); ++x)
+            dst[area.left() + x] = uchar(qAlpha(src[x]) >= 128 ? kYellow : kMagenta);
+    }
+}
+
+} // namespace
+
+QImage emptyGauge() {
+    QImage gauge(kGaugeWidth, kGaugeHeight, QImage::Format_Indexed8);
+    gauge.setColorTable({kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow});
+    gauge.fill(kWhite); // the outline and every separator row stay white
+    stampLabel(gauge, 1, kSeparatorFirst - 1, QStringLiteral("不正解"), 22);
+    for (int k = 1; k <= kGaugeCells; ++k)
+        fillRows(gauge, gaugeCellTopRow(k), gaugeCellTopRow(k) + 1, kBlue);
+    stampLabel(gauge, kSeparatorLast + 1, kGaugeHeight - 2, QStringLiteral("正解"), 22);
+    return gauge;
+}
+
+} // namespace artwork

@@ -1,1 +1,0 @@
-// removed once the artwork has sources of its own
