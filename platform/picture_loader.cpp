@@ -1,0 +1,48 @@
+#include "platform/picture_loader.h"
+
+#include "platform/gif_structure.h"
+#include "shell/content_error.h"
+#include "shell/content_file.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+namespace {
+
+QString readerFault(QImageReader::ImageReaderError error) {
+    switch (error) {
+    case QImageReader::FileNotFoundError:
+        return QStringLiteral("ファイルが見つかりません。");
+    case QImageReader::DeviceError:
+        return QStringLiteral("ファイルを読めません。");
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("画像ファイルとして読めません（対応していない形式です）。");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("画像のデータが壊れています。");
+    case QImageReader::UnknownError:
+        break;
+    }
+    return QStringLiteral("画像を読み込めません。");
+}
+
+} // namespace
+
+QImage loadPictureFile(const QString& path) {
+    QByteArray bytes = readContentFile(path); // throws for a missing or unreadable file
+    if (bytes.isEmpty())
+        throw ContentError(path, QStringLiteral("ファイルが空です。"));
+    // Qt's GIF decoder shows a cut-off file as a picture with a blank lower part; a picture the
+    // player must judge would be wrong without a word, so the file's blocks are checked first.
+    if (isGifSignature(bytes)) {
+        const QString fault = gifStructureFault(bytes);
+        if (!fault.isEmpty())
+            throw ContentError(path, fault);
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage picture = reader.read();
+    if (picture.isNull())
+        throw ContentError(path, readerFault(reader.error()));
+    return picture;
+}
