@@ -1,6 +1,7 @@
 #pragma once
 
 #include "round/play_ports.h"
+#include "round/round_engine.h"
 
 /// The careful screen's flow: a game starts at load, every press is judged at once.
 class CarefulFlow {
@@ -16,6 +17,10 @@ public:
     /// Command3: another game on the same screen.
     void anotherGame();
 
+    /// The round engine this screen runs (for its game state and question records).
+    const RoundEngine& engine() const { return m_engine; }
+
 private:
     PlayPorts m_ports;
+    RoundEngine m_engine;
 };

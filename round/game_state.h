@@ -1,5 +1,6 @@
 #pragma once
 
+#include "round/question_record.h"
 #include "shell/shared_state.h"
 
 #include <array>
@@ -27,4 +28,7 @@ struct GameState {
     std::int16_t gameOver = 0;  ///< 1 from the 100th judgement to the next game
     std::int32_t waitStart = 0; ///< whole seconds since midnight
     std::int16_t score = 0;     ///< percent right after the last judgement
+    /// One record per judged question of the current game, question k at index k - 1; reset by
+    /// game start. Kept here so that it outlives the screen, like the rest of the game.
+    std::array<QuestionRecord, kQuestionsPerGame> records{};
 };

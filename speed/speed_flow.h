@@ -1,6 +1,7 @@
 #pragma once
 
 #include "round/play_ports.h"
+#include "round/round_engine.h"
 
 /// The speed screen's flow: a 3-2-1 countdown, then every question judged by the answer clock.
 class SpeedFlow {
@@ -19,6 +20,15 @@ public:
     /// Command3: another game, which runs the countdown again.
     void anotherGame();
 
+    /// The round engine this screen runs (for its game state and question records).
+    const RoundEngine& engine() const { return m_engine; }
+
 private:
+    void countdownStep(PlayTimer current, const char16_t* picture, const char16_t* beep,
+                       PlayTimer next);
+    void startPlay();
+    void judgeOnTime();
+
     PlayPorts m_ports;
+    RoundEngine m_engine;
 };

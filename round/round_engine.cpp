@@ -1,0 +1,239 @@
+#include "round/round_engine.h"
+
+#include "round/gauge_cells.h"
+#include "shell/content_error.h"
+#include "shell/content_paths.h"
+#include "shell/radicals.h"
+
+#include <cmath>
+
+namespace {
+
+// Rejected draws after which the engine makes sure a draw can succeed at all, so that lists
+// that slipped past the menu's check end with a message instead of a hang.
+constexpr long kAttemptsBeforeCheck = 10000;
+
+bool isCharacterIndex(int value) {
+    return value >= 0 && value <= kMaxCharacterNo;
+}
+
+} // namespace
+
+RoundEngine::RoundEngine(PlayPorts ports) : m_ports(ports) {}
+
+void RoundEngine::startGame() {
+    GameState& s = state();
+    s.questionCount = 0;
+    s.correctCount = 0;
+    s.wrongCount = 0;
+    s.gameOver = 0;
+    s.records.fill(QuestionRecord{});
+    // Flag 0 stays as it is: an empty window place holds 0 and clears it as it leaves.
+    for (int c = 1; c <= kMaxCharacterNo; ++c)
+        s.recentlyUsed[c] = 0;
+}
+
+void RoundEngine::showTitle() {
+    const QString name = radicalName(m_ports.shared.radicalNo);
+    if (!name.isEmpty())
+        view().setText(PlayText::Title, name);
+}
+
+void RoundEngine::showRadicalPicture() {
+    view().loadPicture(PlayControl::Image2, content_paths::radicalPicture(
+                                                m_ports.shared.appPath, m_ports.shared.radicalNo));
+    view().setShown(PlayControl::Image2, true);
+}
+
+void RoundEngine::drawQuestion() {
+    GameState& s = state();
+    const SharedState& shared = m_ports.shared;
+    for (long attempt = 1;; ++attempt) {
+        // Kind choice, with an equal chance for either list whatever their sizes; no re-seed.
+        s.currentKind = m_ports.random.next() < 0.5 ? kKindO : kKindX;
+        const bool fromO = s.currentKind == kKindO;
+        const int count = fromO ? shared.oCount : shared.xCount;
+        const WordListArray& list = fromO ? shared.oList : shared.xList;
+
+        // List draw: re-seeded before every draw, then an index 1..count with equal chance.
+        m_ports.random.reseedFromClock();
+        int index = static_cast<int>(std::floor(m_ports.random.next() * count)) + 1;
+        if (count >= 1 && index > count)
+            index = count; // a value just below 1 can round up to the count
+        const auto listFile = [&] {
+            return fromO ? content_paths::oListFile(shared.appPath, shared.radicalNo)
+                         : content_paths::xListFile(shared.appPath, shared.radicalNo);
+        };
+        if (!isCharacterIndex(index))
+            throw ContentError(
+                listFile(),
+                QStringLiteral("件数 %1 が 0～%2 の範囲外です。").arg(count).arg(kMaxCharacterNo));
+        s.currentCharacter = list[index];
+        if (!isCharacterIndex(s.currentCharacter))
+            throw ContentError(listFile(),
+                               QStringLiteral("%1 番目の項目の文字番号 %2 が 0～%3 の範囲外です。")
+                                   .arg(index)
+                                   .arg(s.currentCharacter)
+                                   .arg(kMaxCharacterNo));
+
+        // Repeat test: a character in the no-repeat window sends the draw back to the kind choice.
+        if (s.recentlyUsed[s.currentCharacter] == 0)
+            break;
+        if (attempt % kAttemptsBeforeCheck == 0)
+            failOnUnplayableLists();
+    }
+
+    // Window update, in this order: the oldest place's flag is cleared before the new one is
+    // set, so a character drawn again while its old entry leaves loses its flag.
+    s.recentlyUsed[s.window[1]] = 0;
+    s.recentlyUsed[s.currentCharacter] = 1;
+    for (int k = 1; k < kWindowSize; ++k)
+        s.window[k] = s.window[k + 1];
+    s.window[kWindowSize] = s.currentCharacter;
+
+    ++s.questionCount;
+    view().setText(PlayText::Label2, QString::number(s.questionCount));
+    view().loadPicture(PlayControl::Image3,
+                       content_paths::characterPicture(shared.appPath, s.currentCharacter));
+    view().setShown(PlayControl::Image3, true);
+}
+
+void RoundEngine::failOnUnplayableLists() const {
+    const SharedState& shared = m_ports.shared;
+    const auto hasFreeCharacter = [this](const WordListArray& list, int count) {
+        for (int i = 1; i <= count && i <= kMaxCharacterNo; ++i) {
+            if (isCharacterIndex(list[i]) && state().recentlyUsed[list[i]] == 0)
+                return true;
+        }
+        return false;
+    };
+    if (hasFreeCharacter(shared.oList, shared.oCount) ||
+        hasFreeCharacter(shared.xList, shared.xCount))
+        return;
+    throw ContentError(content_paths::oListFile(shared.appPath, shared.radicalNo),
+                       QStringLiteral("直前の %1 問に出ていない文字が一覧にないため、"
+                                      "次の問題を出せません。")
+                           .arg(kWindowSize));
+}
+
+void RoundEngine::judgePending() {
+    GameState& s = state();
+    const bool right = s.pendingAnswer == s.currentKind;
+    if (s.questionCount >= 1 && s.questionCount <= kQuestionsPerGame) {
+        s.records[s.questionCount - 1] = QuestionRecord{s.questionCount, s.currentCharacter,
+                                                        s.currentKind, s.pendingAnswer, right};
+    }
+    applyEffect(right);
+    s.pendingAnswer = kAnswerNone;
+    s.score = scoreOf(s.correctCount, s.questionCount);
+    view().setText(PlayText::Label1, QString::number(s.score));
+}
+
+void RoundEngine::applyEffect(bool right) {
+    GameState& s = state();
+    if (right) {
+        ++s.correctCount;
+        view().playSound(sound(u"o.wav"));
+        view().fillGauge(kGaugeSeedX, rightFillY(s.correctCount), GaugeFill::Right);
+    } else {
+        ++s.wrongCount;
+        view().playSound(sound(u"x.wav"));
+        view().fillGauge(kGaugeSeedX, wrongFillY(s.wrongCount), GaugeFill::Wrong);
+    }
+}
+
+std::int16_t RoundEngine::scoreOf(int correct, int questions) {
+    if (questions <= 0)
+        return 0;
+    // Exact integer arithmetic: 29 of 50 is 58, where a floating-point quotient gives 57.
+    return static_cast<std::int16_t>(100 * correct / questions);
+}
+
+bool RoundEngine::lastQuestionJudged() const {
+    return state().questionCount >= kQuestionsPerGame;
+}
+
+void RoundEngine::endGame() {
+    state().gameOver = 1;
+    startTimedWait(PlayTimer::Timer2);
+}
+
+void RoundEngine::tickEndWait() {
+    if (!isRunning(PlayTimer::Timer2) || !waitPassed(kEndWait))
+        return;
+    stopTimer(PlayTimer::Timer2);
+    rate();
+}
+
+void RoundEngine::rate() {
+    const int score = state().score;
+    view().setShown(PlayControl::Image2, false);
+    view().setShown(PlayControl::Image3, false);
+    if (score < kCopperFrom) {
+        view().loadPicture(PlayControl::Image5, picture(u"karasu.gif"));
+        view().setShown(PlayControl::Image5, true);
+        view().playSound(sound(u"karasu.wav"));
+        startTimedWait(PlayTimer::Timer1);
+    } else {
+        const char16_t* medal = score >= kGoldFrom     ? u"gmedal.gif"
+                                : score >= kSilverFrom ? u"smedal.gif"
+                                                       : u"cmedal.gif";
+        view().loadPicture(PlayControl::Image5, picture(medal));
+        view().setShown(PlayControl::Image5, true);
+        view().playSound(sound(u"goukaku.wav"));
+    }
+    view().setShown(PlayControl::Image4, false);
+    view().setShown(PlayControl::Command3, true);
+}
+
+void RoundEngine::tickFailSound() {
+    if (!isRunning(PlayTimer::Timer1) || !waitPassed(kEndWait))
+        return;
+    stopTimer(PlayTimer::Timer1);
+    view().playSound(sound(u"dame.wav"));
+}
+
+void RoundEngine::prepareAnotherGame() {
+    // A fail sound from the last game's crow must not sound in the new game.
+    stopTimer(PlayTimer::Timer1);
+    view().setShown(PlayControl::Command3, false);
+    view().setShown(PlayControl::Image5, false);
+    view().setShown(PlayControl::Image4, true);
+    view().setText(PlayText::Label1, QString());
+    view().setText(PlayText::Label2, QString());
+    view().loadGauge(picture(u"waku.gif"));
+}
+
+void RoundEngine::startTimedWait(PlayTimer timer) {
+    view().setTimerRunning(timer, true);
+    m_running[static_cast<int>(timer)] = true;
+    restartWait();
+}
+
+void RoundEngine::restartWait() {
+    state().waitStart = waitStartFrom(m_ports.clock.secondsSinceMidnight());
+}
+
+void RoundEngine::stopTimer(PlayTimer timer) {
+    if (!isRunning(timer))
+        return;
+    m_running[static_cast<int>(timer)] = false;
+    view().setTimerRunning(timer, false);
+}
+
+bool RoundEngine::isRunning(PlayTimer timer) const {
+    return m_running[static_cast<int>(timer)];
+}
+
+bool RoundEngine::waitPassed(double limit, bool strictly) const {
+    const double elapsed = secondsSince(state().waitStart, m_ports.clock.secondsSinceMidnight());
+    return strictly ? elapsed > limit : elapsed >= limit;
+}
+
+QString RoundEngine::picture(const char16_t* fileName) const {
+    return content_paths::picture(m_ports.shared.appPath, QStringView(fileName));
+}
+
+QString RoundEngine::sound(const char16_t* fileName) const {
+    return content_paths::sound(m_ports.shared.appPath, QStringView(fileName));
+}

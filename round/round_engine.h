@@ -1,0 +1,77 @@
+#pragma once
+
+#include "round/play_ports.h"
+
+#include <array>
+
+/// The rules both play screens share, run on one screen's ports: game start, question drawing
+/// with the no-repeat window of 30, the right and wrong effects with score and gauge, the end of
+/// a game with its wait and rating, the fail-sound wait, and the common steps of another game.
+/// It also keeps track of which of the screen's timers it has started, so that a stray tick of
+/// a stopped timer does nothing.
+class RoundEngine {
+public:
+    /// Wait limits in seconds: a countdown step passes strictly after its limit, the other
+    /// waits at their limit.
+    static constexpr double kCountdownStep = 1.0;
+    static constexpr double kAnswerTime = 2.0;
+    static constexpr double kEndWait = 1.0;
+    /// Ratings: the lowest score of each medal.
+    static constexpr int kGoldFrom = 95;
+    static constexpr int kSilverFrom = 85;
+    static constexpr int kCopperFrom = 75;
+
+    explicit RoundEngine(PlayPorts ports);
+
+    /// Resets counts, game-over flag, question records and the recently-used flags 1..219. The
+    /// no-repeat window and the pending answer carry over from the previous game.
+    void startGame();
+    /// Sets the window's title from the radical; a radical number outside 1..6 leaves it.
+    void showTitle();
+    /// Loads the radical picture into Image2 and shows it.
+    void showRadicalPicture();
+    /// Draws the next question outside the no-repeat window, counts it and shows it.
+    void drawQuestion();
+    /// Judges the pending answer against the current kind with its sound, count and gauge
+    /// cell, records it, clears the pending answer and shows the new score.
+    void judgePending();
+    /// Whether the question just judged was the last of the game.
+    bool lastQuestionJudged() const;
+    /// Sets the game-over flag and starts the end-of-game wait (Timer2).
+    void endGame();
+    /// Timer2 tick: after the end-of-game wait, stops Timer2 and rates the game.
+    void tickEndWait();
+    /// Timer1 tick: after the wait that follows a crow, stops Timer1 and plays the fail sound.
+    void tickFailSound();
+    /// The steps of another game before the screen's own game start; a fail sound still
+    /// pending from the crow of the last game is cancelled.
+    void prepareAnotherGame();
+
+    /// Starts a timer and takes the clock as the new wait start.
+    void startTimedWait(PlayTimer timer);
+    /// Takes the clock as the new wait start without touching any timer.
+    void restartWait();
+    /// Stops a timer the engine started; a timer not running is left alone.
+    void stopTimer(PlayTimer timer);
+    /// Whether the engine has started this timer and not stopped it since.
+    bool isRunning(PlayTimer timer) const;
+    /// Whether the current wait has lasted `limit` seconds (strictly more with `strictly`).
+    bool waitPassed(double limit, bool strictly = false) const;
+
+    /// The score as an exact integer percentage, floor(100 * correct / questions).
+    static std::int16_t scoreOf(int correct, int questions);
+
+    GameState& state() { return m_ports.state; }
+    const GameState& state() const { return m_ports.state; }
+    PlayView& view() { return m_ports.view; }
+
+private:
+    void applyEffect(bool right);
+    void rate();
+    void failOnUnplayableLists() const;
+    QString picture(const char16_t* fileName) const;
+    QString sound(const char16_t* fileName) const;
+
+    PlayPorts m_ports;
+    std::array<bool, 6> m_running{};
+};
