@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
+#include <string>
 
 /// A random source that returns the values a test queued, in order, and counts the re-seeds.
 /// When the script runs out it goes on with a fixed linear congruential sequence, so a test that
@@ -16,6 +17,7 @@ public:
 
     double next() override {
         ++m_draws;
+        m_trace += 'n';
         if (!m_script.empty()) {
             double value = m_script.front();
             m_script.pop_front();
@@ -25,7 +27,10 @@ public:
         return static_cast<double>(m_lcg >> 11) * (1.0 / 9007199254740992.0);
     }
 
-    void reseedFromClock() override { ++m_reseeds; }
+    void reseedFromClock() override {
+        ++m_reseeds;
+        m_trace += 'r';
+    }
 
     /// Queues further values, returned after those already queued.
     void append(std::initializer_list<double> values) { m_script.insert(m_script.end(), values); }
@@ -39,10 +44,15 @@ public:
     int draws() const { return m_draws; }
     /// Re-seeds requested so far.
     int reseeds() const { return m_reseeds; }
+    /// Every call in order: 'n' for a value taken, 'r' for a re-seed.
+    const std::string& trace() const { return m_trace; }
+    /// Forgets the trace so far.
+    void clearTrace() { m_trace.clear(); }
 
 private:
     std::deque<double> m_script;
     std::uint64_t m_lcg = 0x2545F4914F6CDD1DULL;
     int m_draws = 0;
     int m_reseeds = 0;
+    std::string m_trace;
 };
