@@ -1,0 +1,89 @@
+#include "tools/content/content_writer.h"
+
+#include "shell/content_paths.h"
+#include "shell/radicals.h"
+#include "tools/content/gif_writer.h"
+#include "tools/content/glyph_pictures.h"
+#include "tools/content/palette.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace content {
+
+namespace {
+// Grey levels of the character pictures: enough for smooth edges, few enough to stay small.
+constexpr int kGreyLevels = 16;
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+} // namespace
+
+ContentWriter::ContentWriter(const ComponentsTable& table, const QString& outDir)
+    : m_table(table), m_outDir(content_paths::appPathFrom(outDir)) {}
+
+void ContentWriter::writeAll() {
+    writeLists();
+    writeText();
+    writeGlyphPictures();
+    writeArtwork();
+    writeSounds();
+}
+
+QByteArray ContentWriter::wordListBytes(const QList<int>& numbers) {
+    QByteArray bytes = QByteArray::number(numbers.size()) + kCrLf;
+    for (const int n : numbers)
+        bytes += QByteArray::number(n) + kCrLf;
+    return bytes;
+}
+
+QByteArray ContentWriter::kanjiTableBytes(const ComponentsTable& table) {
+    QString text;
+    for (const Component& row : table.rows()) {
+        text += QString::number(row.number) + QLatin1Char('\t') + row.glyph;
+        for (const QString& cell : row.cells)
+            text += QLatin1Char('\t') + (ComponentsTable::isKanjiCell(cell) ? cell : QString());
+        text += QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+void ContentWriter::writeLists() {
+    for (int d = 1; d <= kRadicalCount; ++d) {
+        writeFile(content_paths::oListFile(m_outDir, d), wordListBytes(m_table.oList(d)));
+        writeFile(content_paths::xListFile(m_outDir, d), wordListBytes(m_table.xList(d)));
+    }
+    writeFile(content_paths::join(m_outDir, u"\\data\\ox\\kanji.tsv"), kanjiTableBytes(m_table));
+}
+
+void ContentWriter::writeGlyphPictures() {
+    const GlyphPictures glyphs;
+    for (int d = 1; d <= kRadicalCount; ++d)
+        writeFile(content_paths::radicalPicture(m_outDir, d),
+                  encodeGif(toGreyLevels(glyphs.radicalPicture(d), kGreyLevels)));
+    for (const int n : m_table.usedNumbers())
+        writeFile(content_paths::characterPicture(m_outDir, n),
+                  encodeGif(toGreyLevels(glyphs.componentPicture(m_table.rows().at(n).glyph),
+                                         kGreyLevels)));
+}
+
+void ContentWriter::writeArtwork() {}
+
+void ContentWriter::writeSounds() {}
+
+void ContentWriter::writeText() {}
+
+void ContentWriter::writeFile(const QString& path, const QByteArray& bytes) {
+    const QString dir = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(dir))
+        throw std::runtime_error(QStringLiteral("cannot create %1").arg(dir).toStdString());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size() || !file.flush())
+        throw std::runtime_error(
+            QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
+    ++m_files;
+    m_bytes += bytes.size();
+}
+
+} // namespace content

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "tools/content/components_table.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace content {
+
+/// Lays out every content file of the game under one directory (the directory that the game
+/// takes as AppPath): word lists, the review table, the how-to-play text, all pictures and all
+/// sounds. Paths come from shell/content_paths.h, the same module the game opens them with.
+class ContentWriter {
+public:
+    /// `outDir` is created when missing; existing files are overwritten.
+    ContentWriter(const ComponentsTable& table, const QString& outDir);
+
+    /// Writes everything; throws std::runtime_error on any failure (font, glyph, disk).
+    void writeAll();
+    /// Number of files written so far.
+    int filesWritten() const { return m_files; }
+    /// Total bytes written so far.
+    qint64 bytesWritten() const { return m_bytes; }
+
+    /// A word-list file: the count, then one number per line, CR LF.
+    static QByteArray wordListBytes(const QList<int>& numbers);
+    /// The review table: number TAB component TAB k1..k6 (real kanji or empty), UTF-8, CR LF.
+    static QByteArray kanjiTableBytes(const ComponentsTable& table);
+
+private:
+    void writeLists();
+    void writeGlyphPictures();
+    void writeArtwork();
+    void writeSounds();
+    void writeText();
+    void writeFile(const QString& path, const QByteArray& bytes);
+
+    const ComponentsTable& m_table;
+    QString m_outDir;
+    int m_files = 0;
+    qint64 m_bytes = 0;
+};
+
+} // namespace content

@@ -1,0 +1,163 @@
+#include "tools/content/glyph_pictures.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <stdexcept>
+
+namespace content {
+
+namespace {
+
+// Outlines are taken at this many pixels to the em and scaled down when painted.
+constexpr qreal kEm = 1000.0;
+// The em square, a little smaller than the 231 x 231 window, is centred in it. Japanese fonts put
+// the top of the ideographic em box 0.88 em above the baseline (the font's ascent is taller).
+constexpr qreal kScale = 0.94 * kGlyphHeight / kEm;
+constexpr qreal kEmTop = 0.88 * kEm;
+constexpr qreal kTopMargin = (kGlyphHeight - kScale * kEm) / 2;
+// How much a whole component glyph is narrowed to sit as a right-hand part, and where in the
+// window the centre of its em square goes.
+constexpr qreal kNarrowing = 0.62;
+constexpr qreal kComponentCentreX = kRadicalWidth + kCharacterWidth / 2.0 - 2.0;
+// Extra weight given to the narrowed strokes (pixels of pen), so that its verticals stay close
+// to the weight of the radical beside it.
+constexpr qreal kEmbolden = 2.4;
+// Room kept between a radical's ink and the edges of its picture. A left part taken from a real
+// kanji is wider than 90 pixels allow, so it is narrowed to fit between these margins.
+constexpr qreal kRadicalLeftMargin = 5.0;
+constexpr qreal kRadicalRightMargin = 3.0;
+
+[[noreturn]] void fail(const QString& why) {
+    throw std::runtime_error(why.toStdString());
+}
+
+// Splits an outline into its closed contours, keeping the curves.
+QList<QPainterPath> contours(const QPainterPath& path) {
+    QList<QPainterPath> parts;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            parts.append(QPainterPath());
+            parts.last().moveTo(e.x, e.y);
+        } else if (e.isLineTo()) {
+            parts.last().lineTo(e.x, e.y);
+        } else if (e.isCurveTo()) {
+            const QPainterPath::Element c2 = path.elementAt(i + 1);
+            const QPainterPath::Element end = path.elementAt(i + 2);
+            parts.last().cubicTo(QPointF(e.x, e.y), QPointF(c2.x, c2.y), QPointF(end.x, end.y));
+            i += 2;
+        }
+    }
+    return parts;
+}
+
+QImage blackPicture(int width) {
+    QImage image(width, kGlyphHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
+}
+
+void paintWhite(QImage& image, const QPainterPath& path, qreal penWidth) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (penWidth > 0)
+        painter.setPen(QPen(Qt::white, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    else
+        painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawPath(path);
+}
+
+} // namespace
+
+GlyphPictures::GlyphPictures(const QString& fontFile)
+    : m_font(fontFile, kEm), m_fontFile(fontFile) {
+    if (!m_font.isValid())
+        fail(QStringLiteral("cannot load the font file %1 (install fonts-ipaexfont-mincho)")
+                 .arg(fontFile));
+    if (m_font.familyName() != QLatin1String(kMinchoFamily))
+        fail(QStringLiteral("the font file %1 holds \"%2\", not %3")
+                 .arg(fontFile, m_font.familyName(), QLatin1String(kMinchoFamily)));
+}
+
+QString GlyphPictures::radicalSource(int radicalNo) {
+    // Kanji with a simple right part, so that the radical separates cleanly.
+    static const QString sources[] = {
+        QStringLiteral("計"), QStringLiteral("仁"), QStringLiteral("打"),
+        QStringLiteral("紅"), QStringLiteral("村"), QStringLiteral("江"),
+    };
+    if (radicalNo < 1 || radicalNo > 6)
+        fail(QStringLiteral("radical %1 is not 1 to 6").arg(radicalNo));
+    return sources[radicalNo - 1];
+}
+
+QPainterPath GlyphPictures::outline(const QString& character) const {
+    const QList<quint32> glyphs = m_font.glyphIndexesForString(character);
+    const char32_t code = character.toUcs4().value(0);
+    if (glyphs.size() != 1 || glyphs.first() == 0 || !m_font.supportsCharacter(code))
+        fail(QStringLiteral("the font %1 (%2) has no glyph for %3 (U+%4)")
+                 .arg(m_font.familyName(), m_fontFile, character)
+                 .arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')));
+    QPainterPath path = m_font.pathForGlyph(glyphs.first());
+    if (path.isEmpty())
+        fail(QStringLiteral("the glyph for %1 in %2 is empty").arg(character, m_fontFile));
+    path.setFillRule(Qt::WindingFill);
+    return path;
+}
+
+// The contours of `kanji` that belong to its left part: contour centres sorted by x, split at
+// the widest gap between 0.25 and 0.6 em (strokes of the two parts may overlap in x, their
+// centres do not).
+QPainterPath GlyphPictures::leftPart(const QString& kanji) const {
+    const QList<QPainterPath> parts = contours(outline(kanji));
+    QList<qreal> centres;
+    for (const QPainterPath& part : parts)
+        centres.append(part.boundingRect().center().x());
+    std::sort(centres.begin(), centres.end());
+    qreal split = -1;
+    qreal widest = 0;
+    for (qsizetype i = 1; i < centres.size(); ++i) {
+        const qreal middle = (centres[i - 1] + centres[i]) / 2;
+        const qreal gap = centres[i] - centres[i - 1];
+        if (middle > 0.25 * kEm && middle < 0.6 * kEm && gap > widest) {
+            widest = gap;
+            split = middle;
+        }
+    }
+    if (split < 0)
+        fail(QStringLiteral("cannot find the radical in %1").arg(kanji));
+    QPainterPath left;
+    left.setFillRule(Qt::WindingFill);
+    for (const QPainterPath& part : parts)
+        if (part.boundingRect().center().x() < split)
+            left.addPath(part);
+    return left;
+}
+
+QImage GlyphPictures::radicalPicture(int radicalNo) const {
+    const QPainterPath left = leftPart(radicalSource(radicalNo));
+    const QRectF box = left.boundingRect();
+    const qreal room = kRadicalWidth - kRadicalLeftMargin - kRadicalRightMargin;
+    const qreal narrowing = std::min(1.0, room / (box.width() * kScale));
+    // Right-aligned against the component, like the left part of a real kanji.
+    QTransform transform;
+    transform.translate(kRadicalWidth - kRadicalRightMargin, kTopMargin);
+    transform.scale(kScale * narrowing, kScale);
+    transform.translate(-box.right(), kEmTop);
+    QImage image = blackPicture(kRadicalWidth);
+    paintWhite(image, transform.map(left), 0);
+    return image;
+}
+
+QImage GlyphPictures::componentPicture(const QString& glyph) const {
+    const QPainterPath path = outline(glyph);
+    QTransform transform;
+    transform.translate(kComponentCentreX - kRadicalWidth, kTopMargin);
+    transform.scale(kScale * kNarrowing, kScale);
+    transform.translate(-kEm / 2, kEmTop);
+    QImage image = blackPicture(kCharacterWidth);
+    paintWhite(image, transform.map(path), kEmbolden);
+    return image;
+}
+
+} // namespace content

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QString>
+
+namespace content {
+
+/// Width and height of the radical pictures and of the character pictures; side by side they
+/// fill the 231 x 231 black window of the play panel.
+inline constexpr int kRadicalWidth = 90;
+inline constexpr int kCharacterWidth = 140;
+inline constexpr int kGlyphHeight = 231;
+
+/// The font every character is drawn in: a Japanese mincho, chosen by file so that no fallback
+/// can slip in a Chinese or gothic form.
+inline constexpr const char* kMinchoFile = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
+inline constexpr const char* kMinchoFamily = "IPAexMincho";
+
+// Draws the radical and character pictures, white on black. The em square of the font maps onto
+// the whole 231 x 231 window; the radical is the left part of a real kanji, the component is its
+// whole glyph narrowed by one fixed factor. Every component goes through exactly the same
+// transform, whether radical + component is real or made up, so the pictures give nothing away.
+class GlyphPictures {
+public:
+    /// Loads the font file; throws std::runtime_error naming the file when it is missing or is
+    /// not the expected family.
+    explicit GlyphPictures(const QString& fontFile = QString::fromLatin1(kMinchoFile));
+
+    /// The radical 1..6 in its left-hand form, 90 x 231, greyscale.
+    QImage radicalPicture(int radicalNo) const;
+    /// The component (one character) narrowed into the right part, 140 x 231, greyscale. Throws
+    /// std::runtime_error naming the font and the character when the font lacks it.
+    QImage componentPicture(const QString& glyph) const;
+
+    /// The kanji whose left part is taken as the radical's left-hand form.
+    static QString radicalSource(int radicalNo);
+
+private:
+    QPainterPath outline(const QString& character) const;
+    QPainterPath leftPart(const QString& kanji) const;
+
+    QRawFont m_font;
+    QString m_fontFile;
+};
+
+} // namespace content
