@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QPainterPathStroker>
+#include <QTransform>
 
 namespace artwork::text {
 namespace {
@@ -40,6 +41,23 @@ QPainterPath centred(const QString& text, const QFont& font, const QRectF& box, 
     const QRectF ink = path.boundingRect();
     path.translate(box.center() - ink.center());
     return path;
+}
+
+QPainterPath fitted(const QString& text, const QRectF& box, qreal spacing) {
+    constexpr qreal kDesign = 100; // outlines are scalable: lay out once, then scale to fit
+    const QPainterPath path = centred(text, mincho(kDesign), QRectF(), kDesign * spacing);
+    const QRectF ink = path.boundingRect();
+    const qreal scale = qMin(box.width() / ink.width(), box.height() / ink.height());
+    return stretched(path, scale, scale, box);
+}
+
+QPainterPath stretched(const QPainterPath& path, qreal sx, qreal sy, const QRectF& box) {
+    const QRectF ink = path.boundingRect();
+    QTransform transform;
+    transform.translate(box.center().x(), box.center().y());
+    transform.scale(sx, sy);
+    transform.translate(-ink.center().x(), -ink.center().y());
+    return transform.map(path);
 }
 
 QPainterPath thickened(const QPainterPath& path, qreal amount) {

@@ -17,6 +17,13 @@ QFont mincho(qreal pixelSize);
 /// centred on `box`.
 QPainterPath centred(const QString& text, const QFont& font, const QRectF& box, qreal spacing = 0);
 
+/// `text` as an outline scaled as large as fits `box` (keeping its proportions), `spacing` extra
+/// space between characters as a fraction of the character size, its ink centred on `box`.
+QPainterPath fitted(const QString& text, const QRectF& box, qreal spacing = 0);
+
+/// `path` scaled by `sx` and `sy` about the centre of its ink, then centred on `box`.
+QPainterPath stretched(const QPainterPath& path, qreal sx, qreal sy, const QRectF& box);
+
 /// `path` grown by `amount` pixels on every side, which makes thin mincho strokes look bold.
 QPainterPath thickened(const QPainterPath& path, qreal amount);
 

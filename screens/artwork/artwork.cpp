@@ -1,0 +1,149 @@
+#include "screens/artwork/artwork.h"
+
+#include "screens/artwork/art_paint.h"
+#include "screens/artwork/art_text.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QRadialGradient>
+
+namespace artwork {
+namespace {
+
+// Button faces.
+const QColor kBlueLight(58, 96, 232);
+const QColor kBlueDark(10, 28, 140);
+const QColor kOrangeLight(255, 170, 64);
+const QColor kOrangeDark(214, 92, 8);
+const QColor kAnswerRed(214, 24, 24);
+const QColor kAnswerYellow(255, 236, 40);
+// The radicals' size on their buttons: the widest fills the button's width, and every one is
+// drawn this much taller than wide.
+constexpr qreal kRadicalEm = 78;
+constexpr qreal kRadicalStretch = 1.6;
+constexpr qreal kRadicalWidth = 72;
+constexpr qreal kNarrowGrowth = 1.35;
+
+QImage blueWords(QSize size, const QString& text, qreal margin, qreal weight) {
+    QImage image = paint::canvas(size, kBlueDark);
+    QPainter painter(&image);
+    const QRect face(QPoint(0, 0), size);
+    paint::buttonFace(painter, face, kBlueLight, kBlueDark);
+    const QRectF box = QRectF(face).adjusted(margin * 1.6, margin, -margin * 1.6, -margin);
+    paint::lettering(painter, text::fitted(text, box, 0.04), Qt::white, weight, {1.2, 1.2});
+    painter.end();
+    return paint::finished(image);
+}
+
+// Letter-spaced white words on an orange face; short words get wider spacing so that all three
+// buttons carry lettering of one size and about one width.
+QImage orangeWords(const QString& text) {
+    const QSize size(176, 50);
+    QImage image = paint::canvas(size, kOrangeDark);
+    QPainter painter(&image);
+    paint::buttonFace(painter, QRect(QPoint(0, 0), size), kOrangeLight, kOrangeDark);
+    const qreal glyph = 29;
+    const qreal spacing = text.size() <= 2 ? 1.0 : 0.45;
+    const QPainterPath path =
+        text::centred(text, text::mincho(glyph), QRectF(0, 0, 176, 50), glyph * spacing);
+    paint::lettering(painter, path, Qt::white, 0.9, {1.4, 1.4}, QColor(110, 40, 0, 170));
+    painter.end();
+    return paint::finished(image);
+}
+
+QImage answerWords(const QString& text) {
+    const QSize size(153, 57);
+    QImage image = paint::canvas(size, Qt::black);
+    QPainter painter(&image);
+    // A red frame in two lines with a black gap, like a lacquered box.
+    painter.fillRect(QRect(0, 0, 153, 57), kAnswerRed);
+    painter.fillRect(QRect(4, 4, 145, 49), Qt::black);
+    paint::outline(painter, QRect(6, 6, 141, 45), kAnswerRed.darker(130));
+    const QPainterPath path = text::centred(text, text::mincho(38), QRectF(0, 0, 153, 57), 14);
+    paint::lettering(painter, path, kAnswerYellow, 1.0);
+    painter.end();
+    return paint::finished(image);
+}
+
+QString radicalGlyph(int radicalNo) {
+    static const QString glyphs[] = {
+        QStringLiteral("言"), QStringLiteral("亻"), QStringLiteral("扌"),
+        QStringLiteral("糸"), QStringLiteral("木"), QStringLiteral("氵"),
+    };
+    return glyphs[qBound(1, radicalNo, 6) - 1];
+}
+
+} // namespace
+
+QImage words(Words which) {
+    switch (which) {
+    case Words::SpeedMode:
+        return blueWords({184, 54}, QStringLiteral("スピードモード"), 11, 0.8);
+    case Words::CarefulMode:
+        return blueWords({184, 54}, QStringLiteral("じっくりモード"), 11, 0.8);
+    case Words::EndGame:
+        return orangeWords(QStringLiteral("終了"));
+    case Words::HowToPlay:
+        return orangeWords(QStringLiteral("遊び方"));
+    case Words::AnotherGame:
+        return orangeWords(QStringLiteral("再挑戦"));
+    case Words::Menu:
+        return blueWords({108, 31}, QStringLiteral("メニュー"), 7, 0.5);
+    case Words::Exists:
+        return answerWords(QStringLiteral("ある"));
+    case Words::MadeUp:
+        return answerWords(QStringLiteral("ない"));
+    }
+    return {};
+}
+
+QImage radicalShape(int radicalNo) {
+    const QSize size(90, 231);
+    QImage image = paint::canvas(size, Qt::black);
+    QPainter painter(&image);
+    // Every radical is drawn at one scale, so their strokes match, and taller than wide, as it
+    // stands on the left of a character in the play screens' radical pictures.
+    const QPainterPath glyph =
+        text::centred(radicalGlyph(radicalNo), text::mincho(kRadicalEm), QRectF(0, 0, 90, 231));
+    // The narrow forms (亻 扌 氵) come out small beside the others; they may grow a little.
+    const qreal grow = qBound(1.0, kRadicalWidth / glyph.boundingRect().width(), kNarrowGrowth);
+    const QPainterPath tall =
+        text::stretched(glyph, grow, grow * kRadicalStretch, QRectF(0, 0, 90, 231));
+    paint::lettering(painter, tall, Qt::white, 1.3);
+    painter.end();
+    return paint::finished(image);
+}
+
+QImage iconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    // A red seal with a white kanji, the emblem of the game.
+    const QRectF seal(s * 0.03, s * 0.03, s * 0.94, s * 0.94);
+    QRadialGradient red(seal.center() - QPointF(s * 0.15, s * 0.2), s * 0.9);
+    red.setColorAt(0, QColor(232, 62, 52));
+    red.setColorAt(1, QColor(150, 16, 20));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(red);
+    painter.drawRoundedRect(seal, s * 0.16, s * 0.16);
+    // 漢 turns to a blot below 32 pixels; the small icons carry the plainer 字 instead.
+    const bool small = size < 32;
+    const qreal margin = small ? s * 0.1 : s * 0.12;
+    const QRectF inner = seal.adjusted(margin, margin, -margin, -margin);
+    const QPainterPath glyph =
+        text::fitted(small ? QStringLiteral("字") : QStringLiteral("漢"), inner);
+    painter.fillPath(text::thickened(glyph, small ? 0.45 : s * 0.018 + 0.3), QColor(255, 248, 236));
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QIcon windowIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(iconImage(size)));
+    return icon;
+}
+
+} // namespace artwork
