@@ -39,12 +39,8 @@ struct PlayRig {
 
     PlayPorts ports() { return PlayPorts{shared, state, view, random, clock}; }
 
-    QString picture(const char16_t* name) const {
-        return content_paths::picture(shared.appPath, QStringView(name));
-    }
-    QString sound(const char16_t* name) const {
-        return content_paths::sound(shared.appPath, QStringView(name));
-    }
+    QString picture(QStringView name) const { return content_paths::picture(shared.appPath, name); }
+    QString sound(QStringView name) const { return content_paths::sound(shared.appPath, name); }
     QString characterPicture(int characterNo) const {
         return content_paths::characterPicture(shared.appPath, characterNo);
     }
