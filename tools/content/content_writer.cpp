@@ -1,10 +1,15 @@
 #include "tools/content/content_writer.h"
 
+#include "screens/artwork/gauge_art.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
+#include "tools/content/game_art.h"
 #include "tools/content/gif_writer.h"
 #include "tools/content/glyph_pictures.h"
+#include "tools/content/how_to_play_text.h"
 #include "tools/content/palette.h"
+#include "tools/content/sound_synth.h"
+#include "tools/content/wav_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,11 +72,28 @@ void ContentWriter::writeGlyphPictures() {
                                          kGreyLevels)));
 }
 
-void ContentWriter::writeArtwork() {}
+void ContentWriter::writeArtwork() {
+    const auto picture = [this](const QString& name, const QImage& image) {
+        writeFile(content_paths::picture(m_outDir, name), encodeGif(toPalette(image, 256)));
+    };
+    picture(QStringLiteral("gmedal.gif"), medalPicture(Medal::Gold));
+    picture(QStringLiteral("smedal.gif"), medalPicture(Medal::Silver));
+    picture(QStringLiteral("cmedal.gif"), medalPicture(Medal::Copper));
+    picture(QStringLiteral("karasu.gif"), crowPicture());
+    for (int digit = 1; digit <= 3; ++digit)
+        picture(QStringLiteral("%1.gif").arg(digit), countdownPicture(digit));
+    // The gauge has four colours only, so its palette is exact and every pixel stays as drawn.
+    picture(QStringLiteral("waku.gif"), artwork::emptyGauge());
+}
 
-void ContentWriter::writeSounds() {}
+void ContentWriter::writeSounds() {
+    for (const Sound& sound : gameSounds())
+        writeFile(content_paths::sound(m_outDir, sound.fileName), encodeWav(sound.samples));
+}
 
-void ContentWriter::writeText() {}
+void ContentWriter::writeText() {
+    writeFile(content_paths::howToPlayFile(m_outDir), howToPlayBytes());
+}
 
 void ContentWriter::writeFile(const QString& path, const QByteArray& bytes) {
     const QString dir = QFileInfo(path).absolutePath();

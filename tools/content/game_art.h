@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+
+// The rating and countdown pictures of the content, painted by code. All are opaque and drawn at
+// the size the play screens show them (they scale any size, but these need no scaling).
+namespace content {
+
+enum class Medal { Gold, Silver, Copper };
+
+inline constexpr int kRatingWidth = 184;
+inline constexpr int kRatingHeight = 225;
+inline constexpr int kCountdownWidth = 138;
+inline constexpr int kCountdownHeight = 88;
+
+/// A medal on its ribbon, marked "合格", on black: 184 x 225.
+QImage medalPicture(Medal medal);
+/// A crow on a branch against a dusk sky, calling "カァ": 184 x 225.
+QImage crowPicture();
+/// A countdown digit 1..3, orange on black: 138 x 88.
+QImage countdownPicture(int digit);
+
+} // namespace content
