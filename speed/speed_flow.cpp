@@ -88,3 +88,9 @@ void SpeedFlow::judgeOnTime() {
         m_engine.drawQuestion();
     }
 }
+
+void SpeedFlow::anotherGame() {
+    m_engine.prepareAnotherGame();
+    // The title stays the one set at the screen's load.
+    activate();
+}
