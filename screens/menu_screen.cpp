@@ -1,0 +1,129 @@
+#include "screens/menu_screen.h"
+
+#include "screens/artwork/artwork.h"
+#include "screens/control_geometry.h"
+#include "screens/image_control.h"
+#include "screens/picture_button.h"
+#include "shell/radical_choice.h"
+#include "shell/radicals.h"
+
+#include <QGroupBox>
+#include <QMessageBox>
+#include <array>
+
+using screen_geometry::arrayElementName;
+using screen_geometry::ControlGeometry;
+
+namespace {
+
+constexpr int kClientWidth = 11520;
+constexpr int kClientHeight = 7200;
+const QColor kWindowColour(128, 128, 255);
+const QColor kFrameColour(255, 128, 128);
+
+// Front to back; Command4 is placed relative to Frame1.
+constexpr std::array<ControlGeometry, 12> kControls{{
+    {"Frame1", 2430, 2805, 6480, 1575},
+    {"Command4(1)", 3315, 315, 2835, 930},
+    {"Command4(0)", 240, 315, 2835, 930},
+    {"Command3", 3480, 6195, 2640, 795},
+    {"Command2", 495, 6195, 2640, 795},
+    {"Command1(5)", 9570, 3615, 1410, 3525},
+    {"Command1(4)", 8175, 3615, 1410, 3525},
+    {"Command1(3)", 6765, 3615, 1410, 3525},
+    {"Command1(2)", 9585, 105, 1410, 3525},
+    {"Command1(1)", 8175, 105, 1410, 3525},
+    {"Command1(0)", 6765, 90, 1410, 3525},
+    {"Image1", 375, 60, 6000, 5985},
+}};
+
+const QStringList kTabOrder{"Command1(0)", "Command1(1)", "Command1(2)", "Command1(3)",
+                            "Command1(4)", "Command1(5)", "Command2",    "Command3",
+                            "Command4(0)", "Command4(1)"};
+
+} // namespace
+
+MenuScreen::MenuScreen(SharedState& shared, ErrorPath& errorPath, QWidget* parent)
+    : ScreenWindow(errorPath, parent), m_shared(shared) {
+    setObjectName(QStringLiteral("メニュー"));
+    screen_geometry::setUpWindow(this, QStringLiteral("メニュー"), kClientWidth, kClientHeight,
+                                 kWindowColour);
+    QFont screenFont(QStringLiteral("ＭＳ 明朝"));
+    screenFont.setPointSize(9);
+    setFont(screenFont);
+    buildControls();
+    screen_geometry::placeControls(this, kControls);
+    screen_geometry::setTabOrder(this, kTabOrder);
+}
+
+void MenuScreen::buildControls() {
+    auto* title = new ImageControl(QStringLiteral("Image1"), false, this);
+    title->setImage(artwork::title());
+    title->setAccessibleName(QStringLiteral("漢字クイズ"));
+
+    for (int i = 0; i < kRadicalCount; ++i) {
+        auto* button = new PictureButton(arrayElementName("Command1", i),
+                                         artwork::radicalShape(i + 1), QColor(), this);
+        button->setToolTip(radicalName(i + 1));
+        button->setAccessibleName(radicalName(i + 1));
+        connect(button, &QPushButton::clicked, this, [this, i] { chooseRadical(i); });
+    }
+
+    auto* howToPlay = new PictureButton(
+        QStringLiteral("Command2"), artwork::words(artwork::Words::HowToPlay), kWindowColour, this);
+    howToPlay->setAccessibleName(QStringLiteral("遊び方"));
+    connect(howToPlay, &QPushButton::clicked, this,
+            [this] { guarded([this] { Q_EMIT howToPlayChosen(); }); });
+
+    auto* end = new PictureButton(QStringLiteral("Command3"),
+                                  artwork::words(artwork::Words::EndGame), kWindowColour, this);
+    end->setAccessibleName(QStringLiteral("終了"));
+    connect(end, &QPushButton::clicked, this, [this] { guarded([this] { Q_EMIT endChosen(); }); });
+
+    m_modeFrame = new QGroupBox(this);
+    m_modeFrame->setObjectName(QStringLiteral("Frame1"));
+    m_modeFrame->setAutoFillBackground(true);
+    QPalette framePalette = m_modeFrame->palette();
+    framePalette.setColor(QPalette::Window, kFrameColour);
+    framePalette.setColor(QPalette::WindowText, Qt::white);
+    framePalette.setColor(QPalette::Text, Qt::white);
+    m_modeFrame->setPalette(framePalette);
+    m_modeFrame->setVisible(false);
+
+    const std::array<std::pair<artwork::Words, QString>, 2> modes{{
+        {artwork::Words::SpeedMode, QStringLiteral("スピードモード")},
+        {artwork::Words::CarefulMode, QStringLiteral("じっくりモード")},
+    }};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new PictureButton(arrayElementName("Command4", i),
+                                         artwork::words(modes[static_cast<std::size_t>(i)].first),
+                                         QColor(), m_modeFrame);
+        button->setAccessibleName(modes[static_cast<std::size_t>(i)].second);
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { guarded([this, i] { Q_EMIT modeChosen(i); }); });
+    }
+}
+
+void MenuScreen::chooseRadical(int index) {
+    guarded([this, index] {
+        ::chooseRadical(m_shared, index + 1);
+        const QString why = whyUnplayable(m_shared);
+        if (!why.isEmpty()) {
+            // The lists cannot make a game: say so and keep the modes out of reach, also when
+            // an earlier radical had shown them.
+            m_modeFrame->setVisible(false);
+            showUnplayable(why);
+            return;
+        }
+        m_modeFrame->setTitle(radicalName(m_shared.radicalNo));
+        m_modeFrame->setVisible(true);
+    });
+}
+
+void MenuScreen::showUnplayable(const QString& why) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("漢字クイズ"), why,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("UnplayableMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

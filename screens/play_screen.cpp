@@ -1,0 +1,248 @@
+#include "screens/play_screen.h"
+
+#include "platform/picture_loader.h"
+#include "platform/sound_player.h"
+#include "screens/artwork/gauge_art.h"
+#include "screens/gauge_box.h"
+#include "screens/image_control.h"
+#include "screens/picture_button.h"
+#include "shell/content_paths.h"
+#include "shell/radicals.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+constexpr int kClientWidth = 11490;
+constexpr int kClientHeight = 7170;
+const QColor kWindowColour(255, 128, 128);
+// The timers are started with this interval and stopped otherwise; a QTimer with interval 0
+// would fire without pause.
+constexpr int kTickMilliseconds = 100;
+
+const QStringList kTabOrder{"Command1", "Command2(0)", "Command2(1)", "Command3"};
+
+QFont minchoBold(int pixelSize) {
+    QFont font(QStringLiteral("ＭＳ 明朝"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+int imageIndex(PlayControl control) {
+    switch (control) {
+    case PlayControl::Image2:
+        return 1;
+    case PlayControl::Image3:
+        return 2;
+    case PlayControl::Image4:
+        return 3;
+    case PlayControl::Image5:
+        return 4;
+    case PlayControl::Image6:
+        return 5;
+    case PlayControl::Command3:
+        break;
+    }
+    return -1;
+}
+
+} // namespace
+
+PlayScreen::PlayScreen(const PlayScreenDefinition& definition, const SharedState& shared,
+                       ErrorPath& errorPath, QWidget* parent)
+    : ScreenWindow(errorPath, parent), m_shared(shared), m_bannerName(definition.bannerName) {
+    screen_geometry::setUpWindow(this, QString(), kClientWidth, kClientHeight, kWindowColour);
+    buildPictures(definition);
+    buildLabels();
+    buildButtons();
+    buildTimers(definition.hasCountdown);
+    QStringList sounds;
+    for (const QString& file : definition.soundFiles)
+        sounds << content_paths::sound(shared.appPath, file);
+    m_sound = new SoundPlayer(sounds, this);
+    m_sound->setObjectName(QStringLiteral("MediaPlayer1"));
+    screen_geometry::placeControls(this, definition.controls);
+    screen_geometry::setTabOrder(this, kTabOrder);
+}
+
+PlayScreen::~PlayScreen() = default;
+
+void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
+    const int count = definition.hasCountdown ? 6 : 5;
+    for (int i = 0; i < count; ++i) {
+        // Image5 (medal or crow) and Image6 (countdown) scale any picture to their rectangle.
+        const bool stretch = i >= 4;
+        m_images[static_cast<std::size_t>(i)] =
+            new ImageControl(QStringLiteral("Image%1").arg(i + 1), stretch, this);
+    }
+    m_images[0]->setImage(artwork::playPanel());
+    m_images[3]->setImage(artwork::words(definition.banner));
+    m_images[3]->setAccessibleName(definition.bannerName);
+    m_images[2]->setVisible(false);
+    m_images[4]->setVisible(false);
+    if (definition.hasCountdown)
+        m_images[5]->setVisible(false);
+
+    m_gauge = new GaugeBox(QStringLiteral("Picture1"), artwork::emptyGauge(), this);
+    m_gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
+}
+
+void PlayScreen::buildLabels() {
+    const auto makeLabel = [this](const QString& name, const QColor& colour, int pixelSize) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(minchoBold(pixelSize));
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, colour);
+        label->setPalette(pal);
+        return label;
+    };
+    // 24 points and 39.75 points at 96 dots per inch.
+    m_questionLabel = makeLabel(QStringLiteral("Label2"), Qt::white, 32);
+    m_scoreLabel = makeLabel(QStringLiteral("Label1"), QColor(255, 255, 0), 53);
+}
+
+void PlayScreen::buildButtons() {
+    auto* back = new PictureButton(QStringLiteral("Command1"), artwork::words(artwork::Words::Menu),
+                                   QColor(), this);
+    back->setAccessibleName(QStringLiteral("メニュー"));
+    connect(back, &QPushButton::clicked, this,
+            [this] { guarded([this] { Q_EMIT menuRequested(); }); });
+
+    const std::array<std::pair<artwork::Words, QString>, 2> answers{{
+        {artwork::Words::Exists, QStringLiteral("ある")},
+        {artwork::Words::MadeUp, QStringLiteral("ない")},
+    }};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [words, name] = answers[static_cast<std::size_t>(i)];
+        auto* button = new PictureButton(screen_geometry::arrayElementName("Command2", i),
+                                         artwork::words(words), QColor(), this);
+        button->setAccessibleName(name);
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { guarded([this, i] { answerPressed(i); }); });
+    }
+
+    m_anotherGame =
+        new PictureButton(QStringLiteral("Command3"), artwork::words(artwork::Words::AnotherGame),
+                          kWindowColour, this);
+    m_anotherGame->setAccessibleName(QStringLiteral("再挑戦"));
+    m_anotherGame->setVisible(false);
+    connect(m_anotherGame, &QPushButton::clicked, this,
+            [this] { guarded([this] { anotherGamePressed(); }); });
+}
+
+void PlayScreen::buildTimers(bool hasCountdown) {
+    const int count = hasCountdown ? 6 : 2;
+    for (int i = 0; i < count; ++i) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
+        timer->setInterval(kTickMilliseconds);
+        const auto which = static_cast<PlayTimer>(i);
+        connect(timer, &QTimer::timeout, this,
+                [this, which] { guarded([this, which] { timerTicked(which); }); });
+        m_timers[static_cast<std::size_t>(i)] = timer;
+    }
+}
+
+void PlayScreen::setText(PlayText text, const QString& value) {
+    switch (text) {
+    case PlayText::Title:
+        setWindowTitle(value);
+        break;
+    case PlayText::Label1:
+        m_scoreLabel->setText(value);
+        m_scoreLabel->setAccessibleName(value.isEmpty() ? QString()
+                                                        : QStringLiteral("正解率 %1 %").arg(value));
+        break;
+    case PlayText::Label2:
+        m_questionLabel->setText(value);
+        m_questionLabel->setAccessibleName(value.isEmpty() ? QString()
+                                                           : QStringLiteral("第 %1 問").arg(value));
+        break;
+    }
+}
+
+QWidget* PlayScreen::control(PlayControl which) const {
+    if (which == PlayControl::Command3)
+        return m_anotherGame;
+    return image(which);
+}
+
+ImageControl* PlayScreen::image(PlayControl which) const {
+    const int index = imageIndex(which);
+    return index < 0 ? nullptr : m_images[static_cast<std::size_t>(index)];
+}
+
+void PlayScreen::setShown(PlayControl which, bool shown) {
+    if (QWidget* widget = control(which))
+        widget->setVisible(shown);
+}
+
+void PlayScreen::loadPicture(PlayControl which, const QString& path) {
+    ImageControl* target = image(which);
+    if (!target)
+        return;
+    target->setImage(loadPictureFile(path));
+    target->setAccessibleName(describePicture(which, path));
+}
+
+QString PlayScreen::describePicture(PlayControl which, const QString& path) const {
+    const QString base = QFileInfo(path).completeBaseName();
+    switch (which) {
+    case PlayControl::Image2:
+        return radicalName(m_shared.radicalNo);
+    case PlayControl::Image3:
+        // Never the answer: real and made-up characters are named alike.
+        return QStringLiteral("問題の文字");
+    case PlayControl::Image4:
+        return m_bannerName;
+    case PlayControl::Image5:
+        if (base == QLatin1String("gmedal"))
+            return QStringLiteral("金メダル");
+        if (base == QLatin1String("smedal"))
+            return QStringLiteral("銀メダル");
+        if (base == QLatin1String("cmedal"))
+            return QStringLiteral("銅メダル");
+        if (base == QLatin1String("karasu"))
+            return QStringLiteral("カラス");
+        return base;
+    case PlayControl::Image6:
+        return QStringLiteral("カウントダウン %1").arg(base);
+    case PlayControl::Command3:
+        break;
+    }
+    return {};
+}
+
+void PlayScreen::loadGauge(const QString& path) {
+    m_gauge->setImage(loadPictureFile(path));
+}
+
+void PlayScreen::fillGauge(int x, int y, GaugeFill fill) {
+    m_gauge->fill(x, y, fill == GaugeFill::Right ? artwork::kGaugeGreen : artwork::kGaugeRed);
+}
+
+void PlayScreen::playSound(const QString& path) {
+    m_sound->play(path);
+}
+
+void PlayScreen::setTimerRunning(PlayTimer which, bool running) {
+    QTimer* timer = m_timers[static_cast<std::size_t>(which)];
+    if (!timer)
+        return;
+    if (running)
+        timer->start(kTickMilliseconds);
+    else
+        timer->stop();
+}
+
+void PlayScreen::unload() {
+    for (QTimer* timer : m_timers)
+        if (timer)
+            timer->stop();
+    m_sound->stop();
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/error_path.h"
+
+#include <QWidget>
+
+/// What the four screens have in common: every handler runs through the error path, the load
+/// handler runs when the navigator has built the screen, and the close box is reported so that
+/// the navigator can end the program (a navigation unloads screens without closing them).
+class ScreenWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ScreenWindow(ErrorPath& errorPath, QWidget* parent = nullptr);
+
+    /// The screen's load handler, run once the screen is built and before it is shown.
+    void load();
+    /// Called by the navigator before it destroys the screen: stops whatever would still act.
+    virtual void unload() {}
+
+Q_SIGNALS:
+    /// The player closed the window with its close box.
+    void closedByUser();
+
+protected:
+    /// Runs one event handler through the error path.
+    template <class Handler> void guarded(Handler&& handler) {
+        m_errorPath.run(std::forward<Handler>(handler));
+    }
+    /// The screen's own load handling (already guarded).
+    virtual void onLoad() {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ErrorPath& m_errorPath;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "screens/image_control.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QMetaObject>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+// Small helpers shared by the screen tests: find a control by its name, click it as the player
+// would, and deliver a timer's tick by hand.
+namespace screen_test {
+
+/// The control named `name` under `window`; fails the test when there is none.
+template <class T = QWidget> T* control(const QObject* window, const QString& name) {
+    T* found = window->findChild<T*>(name);
+    if (!found)
+        qWarning("no control %s", qPrintable(name));
+    return found;
+}
+
+/// Clicks the button named `name` with the left mouse button, in its middle.
+inline void click(const QObject* window, const QString& name) {
+    auto* button = control<QAbstractButton>(window, name);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+/// The timer named `name` runs as the game starts its waits: active, every 100 ms.
+inline bool isRunning(const QObject* window, const QString& name) {
+    auto* timer = control<QTimer>(window, name);
+    return timer && timer->isActive() && timer->interval() == 100;
+}
+
+/// Delivers one tick to every timer of `window` that runs, as the event loop would after
+/// 100 ms; the caller advances the fake clock first.
+inline void tickRunningTimers(const QObject* window) {
+    QList<QTimer*> running;
+    for (QTimer* timer : window->findChildren<QTimer*>())
+        if (timer->isActive())
+            running << timer;
+    std::sort(running.begin(), running.end(),
+              [](QTimer* a, QTimer* b) { return a->objectName() < b->objectName(); });
+    for (QTimer* timer : running)
+        if (timer->isActive())
+            QMetaObject::invokeMethod(timer, "timeout");
+}
+
+/// The colour at (x, y) of the picture that the image control `name` holds; 0 without one.
+inline QRgb pictureColour(const QObject* window, const QString& name, int x = 0, int y = 0) {
+    auto* image = control<ImageControl>(window, name);
+    if (!image || image->image().isNull())
+        return 0;
+    return image->image().pixel(x, y);
+}
+
+/// Index of `widget` in its parent's stacking order: a higher index is further in front.
+inline qsizetype stackIndex(const QWidget* widget) {
+    return widget->parentWidget()->children().indexOf(const_cast<QWidget*>(widget));
+}
+
+} // namespace screen_test

@@ -1,0 +1,90 @@
+#include "test_content.h"
+
+#include "screens/artwork/gauge_art.h"
+#include "shell/content_paths.h"
+#include "tools/content/gif_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+namespace {
+
+const QStringList kNamedPictures{"gmedal.gif", "smedal.gif", "cmedal.gif", "karasu.gif",
+                                 "3.gif",      "2.gif",      "1.gif"};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+TestContent::TestContent() {
+    writeCommonPictures();
+}
+
+void TestContent::writeList(int radical, char kind, const QList<int>& items) {
+    QByteArray bytes = QByteArray::number(items.size()) + "\r\n";
+    for (int item : items)
+        bytes += QByteArray::number(item) + "\r\n";
+    const QString path = kind == 'o' ? content_paths::oListFile(appPath(), radical)
+                                     : content_paths::xListFile(appPath(), radical);
+    writeFile(path, bytes);
+}
+
+void TestContent::removeList(int radical, char kind) {
+    QFile::remove(kind == 'o' ? content_paths::oListFile(appPath(), radical)
+                              : content_paths::xListFile(appPath(), radical));
+}
+
+void TestContent::writeHowToPlay(const QByteArray& bytes) {
+    writeFile(content_paths::howToPlayFile(appPath()), bytes);
+}
+
+void TestContent::writeCharacterPictures(const QList<int>& characters) {
+    for (int n : characters)
+        writePicture(content_paths::characterPicture(appPath(), n), 140, 231, characterColour(n));
+}
+
+QRgb TestContent::characterColour(int characterNo) {
+    return qRgb(characterNo, 255 - characterNo, 40);
+}
+
+QRgb TestContent::radicalColour(int radicalNo) {
+    return qRgb(10 * radicalNo, 200, 200);
+}
+
+QRgb TestContent::namedColour(const QString& fileName) {
+    const int index = static_cast<int>(kNamedPictures.indexOf(fileName));
+    return qRgb(200, 20 * (index + 1), 100);
+}
+
+QList<int> TestContent::range(int first, int count) {
+    QList<int> items;
+    for (int i = 0; i < count; ++i)
+        items.append(first + i);
+    return items;
+}
+
+void TestContent::writePicture(const QString& path, int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_Indexed8);
+    image.setColorTable({colour});
+    image.fill(0);
+    writeFile(path, content::encodeGif(image));
+}
+
+void TestContent::writeCommonPictures() {
+    for (int radical = 1; radical <= 6; ++radical)
+        writePicture(content_paths::radicalPicture(appPath(), radical), 90, 231,
+                     radicalColour(radical));
+    // Medals and the crow at a size of their own: Image5 scales them to 184 x 225; the
+    // countdown pictures likewise to 138 x 88.
+    for (const QString& name : kNamedPictures)
+        writePicture(content_paths::picture(appPath(), name), 50, 60, namedColour(name));
+    writeFile(content_paths::picture(appPath(), u"waku.gif"),
+              content::encodeGif(artwork::emptyGauge()));
+}
