@@ -1,0 +1,229 @@
+#include "tools/checker/content_check.h"
+
+#include "platform/picture_loader.h"
+#include "screens/artwork/gauge_art.h"
+#include "shell/content_error.h"
+#include "shell/content_file.h"
+#include "shell/content_paths.h"
+#include "shell/how_to_play.h"
+#include "shell/radical_choice.h"
+#include "shell/radicals.h"
+#include "shell/word_list.h"
+
+#include <QSize>
+#include <QtEndian>
+#include <set>
+
+namespace content {
+
+namespace {
+
+const QSize kRadicalSize(90, 231);
+const QSize kCharacterSize(140, 231);
+const QSize kGaugeSize(artwork::kGaugeWidth, artwork::kGaugeHeight);
+
+class Checker {
+public:
+    explicit Checker(const QString& appDir) : m_dir(content_paths::appPathFrom(appDir)) {}
+
+    QList<Fault> run() {
+        std::set<int> characters;
+        for (int d = 1; d <= kRadicalCount; ++d)
+            checkLists(d, characters);
+        for (int d = 1; d <= kRadicalCount; ++d)
+            checkPicture(content_paths::radicalPicture(m_dir, d), kRadicalSize);
+        for (const int n : characters)
+            checkPicture(content_paths::characterPicture(m_dir, n), kCharacterSize);
+        for (const char* name :
+             {"gmedal.gif", "smedal.gif", "cmedal.gif", "karasu.gif", "3.gif", "2.gif", "1.gif"})
+            checkPicture(content_paths::picture(m_dir, QString::fromLatin1(name)), QSize());
+        checkGauge();
+        checkText();
+        for (const char* name :
+             {"o.wav", "x.wav", "goukaku.wav", "karasu.wav", "dame.wav", "pipi.wav", "pipipi.wav"})
+            checkSound(content_paths::sound(m_dir, QString::fromLatin1(name)));
+        return m_faults;
+    }
+
+private:
+    void add(const QString& file, const QString& text) { m_faults.append(Fault{file, text}); }
+    void add(const ContentError& error) { add(error.file(), error.fault()); }
+
+    // Loads one list into the state; false when the file has a fault.
+    bool loadList(const QString& file, std::int16_t& count, WordListArray& list) {
+        try {
+            count = loadWordList(file, list);
+            return true;
+        } catch (const ContentError& error) {
+            add(error);
+            return false;
+        }
+    }
+
+    void checkLists(int radicalNo, std::set<int>& characters) {
+        SharedState state;
+        state.appPath = m_dir;
+        state.radicalNo = static_cast<std::int16_t>(radicalNo);
+        const QString oFile = content_paths::oListFile(m_dir, radicalNo);
+        const QString xFile = content_paths::xListFile(m_dir, radicalNo);
+        const bool oRead = loadList(oFile, state.oCount, state.oList);
+        const bool xRead = loadList(xFile, state.xCount, state.xList);
+        if (oRead)
+            for (int i = 1; i <= state.oCount; ++i)
+                characters.insert(state.oList[static_cast<std::size_t>(i)]);
+        if (xRead)
+            for (int i = 1; i <= state.xCount; ++i)
+                characters.insert(state.xList[static_cast<std::size_t>(i)]);
+        if (!oRead || !xRead)
+            return;
+        const QString why = whyUnplayable(state);
+        if (!why.isEmpty())
+            add(oFile + QStringLiteral(" / ") + xFile, why);
+    }
+
+    // Loads a picture; `size` empty means any size will do.
+    QImage checkPicture(const QString& file, QSize size) {
+        try {
+            const QImage picture = loadPictureFile(file);
+            if (size.isValid() && picture.size() != size) {
+                add(file,
+                    QStringLiteral("画像の大きさが %1 × %2 です（%3 × %4 でなければなりません）。")
+                        .arg(picture.width())
+                        .arg(picture.height())
+                        .arg(size.width())
+                        .arg(size.height()));
+                return {};
+            }
+            return picture;
+        } catch (const ContentError& error) {
+            add(error);
+            return {};
+        }
+    }
+
+    void checkGauge() {
+        const QString file = content_paths::picture(m_dir, u"waku.gif");
+        const QImage gauge = checkPicture(file, kGaugeSize);
+        if (gauge.isNull())
+            return;
+        for (const QString& fault : gaugeFaults(gauge))
+            add(file, fault);
+    }
+
+    void checkText() {
+        try {
+            loadHowToPlay(content_paths::howToPlayFile(m_dir));
+        } catch (const ContentError& error) {
+            add(error);
+        }
+    }
+
+    void checkSound(const QString& file) {
+        try {
+            const QString fault = wavFault(readContentFile(file));
+            if (!fault.isEmpty())
+                add(file, fault);
+        } catch (const ContentError& error) {
+            add(error);
+        }
+    }
+
+    QString m_dir;
+    QList<Fault> m_faults;
+};
+
+bool isWhite(QRgb pixel) {
+    return (pixel & 0xffffff) == 0xffffff;
+}
+
+// Reports a line of pixels that should all be white (or all not white).
+void checkRun(const QImage& image, QStringList& faults, const QString& what, QPoint from,
+              QPoint step, int length, bool wantWhite) {
+    int wrong = 0;
+    QPoint first;
+    for (int i = 0; i < length; ++i) {
+        const QPoint at = from + step * i;
+        if (isWhite(image.pixel(at)) != wantWhite && wrong++ == 0)
+            first = at;
+    }
+    if (wrong > 0)
+        faults.append(QStringLiteral("%1: %2 個の画素が%3（最初は x %4, y %5）。")
+                          .arg(what)
+                          .arg(wrong)
+                          .arg(wantWhite ? QStringLiteral("白ではありません")
+                                         : QStringLiteral("白になっています"))
+                          .arg(first.x())
+                          .arg(first.y()));
+}
+
+} // namespace
+
+QList<Fault> checkContent(const QString& appDir) {
+    return Checker(appDir).run();
+}
+
+QStringList gaugeFaults(const QImage& picture) {
+    if (picture.size() != kGaugeSize)
+        return {QStringLiteral("ゲージの大きさが %1 × %2 です。")
+                    .arg(picture.width())
+                    .arg(picture.height())};
+    const QImage gauge = picture.convertToFormat(QImage::Format_RGB32);
+    const int right = artwork::kGaugeWidth - 1;
+    const int bottom = artwork::kGaugeHeight - 1;
+    QStringList faults;
+    const QPoint across(1, 0);
+    const QPoint down(0, 1);
+    checkRun(gauge, faults, QStringLiteral("外枠の上端（y 0）"), {0, 0}, across, right + 1, true);
+    checkRun(gauge, faults, QStringLiteral("外枠の下端（y %1）").arg(bottom), {0, bottom}, across,
+             right + 1, true);
+    checkRun(gauge, faults, QStringLiteral("外枠の左端（x 0）"), {0, 0}, down, bottom + 1, true);
+    checkRun(gauge, faults, QStringLiteral("外枠の右端（x %1）").arg(right), {right, 0}, down,
+             bottom + 1, true);
+    for (int k = 0; k <= artwork::kGaugeCells; ++k) {
+        const int row = artwork::gaugeCellTopRow(k + 1) - 1; // the line above cell k + 1
+        checkRun(gauge, faults, QStringLiteral("区切り線（y %1）").arg(row), {1, row}, across,
+                 right - 1, true);
+    }
+    for (int k = 1; k <= artwork::kGaugeCells; ++k)
+        for (int dy = 0; dy < 2; ++dy) {
+            const int row = artwork::gaugeCellTopRow(k) + dy;
+            checkRun(gauge, faults, QStringLiteral("%1 番目のます（y %2）").arg(k).arg(row),
+                     {1, row}, across, right - 1, false);
+        }
+    return faults;
+}
+
+QString wavFault(const QByteArray& bytes) {
+    const auto u16 = [&](qsizetype at) {
+        return qFromLittleEndian<quint16>(bytes.constData() + at);
+    };
+    const auto u32 = [&](qsizetype at) {
+        return qFromLittleEndian<quint32>(bytes.constData() + at);
+    };
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return QStringLiteral("WAV ファイル（RIFF/WAVE）ではありません。");
+    bool sawFormat = false;
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArray id = bytes.mid(at, 4);
+        const quint32 size = u32(at + 4);
+        const qsizetype body = at + 8;
+        if (size > quint32(bytes.size() - body))
+            return QStringLiteral("「%1」チャンクがファイルの終わりで切れています。")
+                .arg(QString::fromLatin1(id));
+        if (id == "fmt ") {
+            if (size < 16 || u16(body) != 1 || u16(body + 14) != 16)
+                return QStringLiteral("16 ビット PCM の音ではありません。");
+            sawFormat = true;
+        } else if (id == "data") {
+            if (!sawFormat)
+                return QStringLiteral("「fmt 」チャンクが「data」より前にありません。");
+            if (size < 2)
+                return QStringLiteral("音のデータが空です。");
+            return {};
+        }
+        at = body + size + (size & 1);
+    }
+    return QStringLiteral("「data」チャンクがありません。");
+}
+
+} // namespace content

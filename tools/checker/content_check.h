@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Validates a content directory the way the game will read it: with the game's own word-list
+// parser, how-to-play reader and picture loader, so that every fault it reports is one the game
+// would meet, and every fault is reported, not just the first.
+namespace content {
+
+/// One fault: the file it lies in and what is wrong, in the words of the game's error path.
+struct Fault {
+    QString file;
+    QString text;
+};
+
+/// Every fault of the content under `appDir` (the directory that holds data/ and 音/): missing
+/// files, list faults, lists that cannot make a game, pictures that do not decode or have the
+/// wrong size, a gauge whose cells or separators are out of place, a text that is not code page
+/// 932, sounds that are not 16-bit PCM WAV. Empty when the content is clean.
+QList<Fault> checkContent(const QString& appDir);
+
+/// What is wrong with a gauge picture for the fills of the play screens: the white outline, the
+/// white separators at rows 30, 33, ..., 330 across x 1 to 79, and cell rows that must not be
+/// white. One entry per faulty row or column; empty when the gauge is right.
+QStringList gaugeFaults(const QImage& gauge);
+
+/// What is wrong with a sound file for the player (RIFF/WAVE, PCM, 16-bit, some samples);
+/// empty when it is fine.
+QString wavFault(const QByteArray& bytes);
+
+} // namespace content
