@@ -1,0 +1,374 @@
+#include "fakes/fake_clock.h"
+#include "fakes/scripted_random.h"
+#include "recording_reporter.h"
+#include "screen_test_support.h"
+#include "screens/artwork/gauge_art.h"
+#include "screens/careful_screen.h"
+#include "screens/gauge_box.h"
+#include "screens/how_to_play_screen.h"
+#include "screens/menu_screen.h"
+#include "screens/picture_button.h"
+#include "screens/speed_screen.h"
+
+#include <QLabel>
+
+using namespace screen_test;
+
+namespace {
+
+// The next control that the Tab key reaches from `widget`.
+QWidget* nextTabStop(QWidget* widget) {
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !(next->isVisible() && (next->focusPolicy() & Qt::TabFocus)))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+} // namespace
+
+// The four screens as they are built, before any load: sizes, places, stacking, focus, colours,
+// fonts and the texts for screen readers.
+class TestScreenLayout : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void windowsHaveTheirFixedClientSizeAndColour_data();
+    void windowsHaveTheirFixedClientSizeAndColour();
+    void controlsStandAtTheirPixels_data();
+    void controlsStandAtTheirPixels();
+    void picturesAreDrawnAtTheirOwnSize_data();
+    void picturesAreDrawnAtTheirOwnSize();
+    void frontToBackOrder_data();
+    void frontToBackOrder();
+    void focusAndTabOrder_data();
+    void focusAndTabOrder();
+    void playScreensStartInTheirCreatedState_data();
+    void playScreensStartInTheirCreatedState();
+    void labelsUseTheirFontsAndColours();
+    void picturesAndButtonsHaveAccessibleNames_data();
+    void picturesAndButtonsHaveAccessibleNames();
+
+private:
+    ScreenWindow* screen(const QString& name);
+
+    RecordingReporter m_reporter;
+    std::unique_ptr<ErrorPath> m_errorPath;
+    SharedState m_shared;
+    GameState m_state;
+    FakeClock m_clock{36000.0};
+    ScriptedRandom m_random;
+    std::unique_ptr<ScreenWindow> m_screen;
+};
+
+void TestScreenLayout::init() {
+    m_errorPath = std::make_unique<ErrorPath>(m_reporter);
+    m_shared.appPath = QStringLiteral("/nowhere");
+    m_shared.radicalNo = 1;
+}
+
+void TestScreenLayout::cleanup() {
+    m_screen.reset();
+}
+
+ScreenWindow* TestScreenLayout::screen(const QString& name) {
+    if (name == QLatin1String("menu"))
+        m_screen = std::make_unique<MenuScreen>(m_shared, *m_errorPath);
+    else if (name == QLatin1String("how to play"))
+        m_screen = std::make_unique<HowToPlayScreen>(m_shared.appPath, *m_errorPath);
+    else if (name == QLatin1String("careful"))
+        m_screen =
+            std::make_unique<CarefulScreen>(m_shared, m_state, m_random, m_clock, *m_errorPath);
+    else
+        m_screen =
+            std::make_unique<SpeedScreen>(m_shared, m_state, m_random, m_clock, *m_errorPath);
+    m_screen->show();
+    return m_screen.get();
+}
+
+void TestScreenLayout::windowsHaveTheirFixedClientSizeAndColour_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("menu") << "menu" << QSize(768, 480) << QColor(128, 128, 255);
+    QTest::newRow("how to play") << "how to play" << QSize(766, 478) << QColor(128, 128, 255);
+    QTest::newRow("careful") << "careful" << QSize(766, 478) << QColor(255, 128, 128);
+    QTest::newRow("speed") << "speed" << QSize(766, 478) << QColor(255, 128, 128);
+}
+
+void TestScreenLayout::windowsHaveTheirFixedClientSizeAndColour() {
+    QFETCH(QString, screen);
+    QFETCH(QSize, size);
+    QFETCH(QColor, colour);
+    ScreenWindow* window = this->screen(screen);
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->minimumSize(), size);
+    QCOMPARE(window->maximumSize(), size);
+    QCOMPARE(window->palette().color(QPalette::Window), colour);
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!window->windowIcon().isNull());
+}
+
+void TestScreenLayout::controlsStandAtTheirPixels_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("menu Frame1") << "menu"
+                                 << "Frame1" << QRect(162, 187, 432, 105);
+    QTest::newRow("menu Command4(1)") << "menu"
+                                      << "Command4(1)" << QRect(221, 21, 189, 62);
+    QTest::newRow("menu Command4(0)") << "menu"
+                                      << "Command4(0)" << QRect(16, 21, 189, 62);
+    QTest::newRow("menu Command3") << "menu"
+                                   << "Command3" << QRect(232, 413, 176, 53);
+    QTest::newRow("menu Command2") << "menu"
+                                   << "Command2" << QRect(33, 413, 176, 53);
+    QTest::newRow("menu Command1(5)") << "menu"
+                                      << "Command1(5)" << QRect(638, 241, 94, 235);
+    QTest::newRow("menu Command1(4)") << "menu"
+                                      << "Command1(4)" << QRect(545, 241, 94, 235);
+    QTest::newRow("menu Command1(3)") << "menu"
+                                      << "Command1(3)" << QRect(451, 241, 94, 235);
+    QTest::newRow("menu Command1(2)") << "menu"
+                                      << "Command1(2)" << QRect(639, 7, 94, 235);
+    QTest::newRow("menu Command1(1)") << "menu"
+                                      << "Command1(1)" << QRect(545, 7, 94, 235);
+    QTest::newRow("menu Command1(0)") << "menu"
+                                      << "Command1(0)" << QRect(451, 6, 94, 235);
+    QTest::newRow("menu Image1") << "menu"
+                                 << "Image1" << QRect(25, 4, 400, 399);
+    QTest::newRow("how Command1") << "how to play"
+                                  << "Command1" << QRect(627, 13, 114, 36);
+    QTest::newRow("how List1") << "how to play"
+                               << "List1" << QRect(27, 60, 715, 404);
+    for (const char* play : {"careful", "speed"}) {
+        const auto row = [play](const char* name) -> QTestData& {
+            return QTest::addRow("%s %s", play, name)
+                   << QString::fromLatin1(play) << QString::fromLatin1(name);
+        };
+        row("Command3") << QRect(63, 8, 176, 50);
+        row("Picture1") << QRect(113, 88, 81, 361);
+        row("Command2(1)") << QRect(417, 379, 155, 60);
+        row("Command2(0)") << QRect(262, 379, 155, 60);
+        row("Command1") << QRect(590, 13, 114, 36);
+        row("Image5") << QRect(290, 108, 184, 225);
+        row("Label2") << QRect(575, 115, 54, 30);
+        row("Label1") << QRect(526, 282, 101, 46);
+        row("Image4") << QRect(64, 6, 184, 54);
+        row("Image3") << QRect(356, 106, 140, 231);
+        row("Image2") << QRect(267, 106, 90, 231);
+        row("Image1") << QRect(64, 67, 640, 400);
+    }
+    QTest::newRow("speed Image6") << "speed"
+                                  << "Image6" << QRect(316, 173, 138, 88);
+}
+
+void TestScreenLayout::controlsStandAtTheirPixels() {
+    QFETCH(QString, screen);
+    QFETCH(QString, control);
+    QFETCH(QRect, rect);
+    QWidget* widget = screen_test::control(this->screen(screen), control);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), rect);
+}
+
+void TestScreenLayout::picturesAreDrawnAtTheirOwnSize_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QSize>("picture");
+    QTest::newRow("radical") << "menu"
+                             << "Command1(4)" << QSize(90, 231);
+    QTest::newRow("mode") << "menu"
+                          << "Command4(1)" << QSize(184, 54);
+    QTest::newRow("end") << "menu"
+                         << "Command3" << QSize(176, 50);
+    QTest::newRow("back") << "how to play"
+                          << "Command1" << QSize(108, 31);
+    QTest::newRow("answer") << "careful"
+                            << "Command2(1)" << QSize(153, 57);
+    QTest::newRow("another game") << "speed"
+                                  << "Command3" << QSize(176, 50);
+}
+
+// Guards against a picture scaled by the button (a blurred face) or drawn off its place.
+void TestScreenLayout::picturesAreDrawnAtTheirOwnSize() {
+    QFETCH(QString, screen);
+    QFETCH(QString, button);
+    QFETCH(QSize, picture);
+    auto* widget = control<PictureButton>(this->screen(screen), button);
+    QVERIFY(widget);
+    QCOMPARE(widget->picture().size(), picture);
+    QCOMPARE(widget->iconSize(), picture);
+    QVERIFY(widget->text().isEmpty());
+    // The face shows the picture unscaled in its middle (an odd margin may go either way).
+    const QImage face = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage expected = widget->picture().convertToFormat(QImage::Format_RGB32);
+    const int marginX = widget->width() - picture.width();
+    const int marginY = widget->height() - picture.height();
+    bool found = false;
+    for (int x : {marginX / 2, (marginX + 1) / 2})
+        for (int y : {marginY / 2, (marginY + 1) / 2})
+            found = found || face.copy(x, y, picture.width(), picture.height()) == expected;
+    QVERIFY(found);
+}
+
+void TestScreenLayout::frontToBackOrder_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("front");
+    QTest::addColumn<QString>("back");
+    QTest::newRow("frame over radical 3") << "menu"
+                                          << "Frame1"
+                                          << "Command1(3)";
+    QTest::newRow("frame over radical 4") << "menu"
+                                          << "Frame1"
+                                          << "Command1(4)";
+    QTest::newRow("buttons over title") << "menu"
+                                        << "Command2"
+                                        << "Image1";
+    for (const char* play : {"careful", "speed"}) {
+        QTest::addRow("%s labels over panel", play) << play << "Label1"
+                                                    << "Image1";
+        QTest::addRow("%s gauge over labels", play) << play << "Picture1"
+                                                    << "Label2";
+        QTest::addRow("%s answers over medal", play) << play << "Command2(0)"
+                                                     << "Image5";
+        QTest::addRow("%s medal over character", play) << play << "Image5"
+                                                       << "Image3";
+        QTest::addRow("%s character over radical", play) << play << "Image3"
+                                                         << "Image2";
+    }
+    QTest::newRow("countdown over medal") << "speed"
+                                          << "Image6"
+                                          << "Image5";
+}
+
+void TestScreenLayout::frontToBackOrder() {
+    QFETCH(QString, screen);
+    QFETCH(QString, front);
+    QFETCH(QString, back);
+    ScreenWindow* window = this->screen(screen);
+    QVERIFY(stackIndex(control(window, front)) > stackIndex(control(window, back)));
+}
+
+void TestScreenLayout::focusAndTabOrder_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("menu") << "menu"
+                          << QStringList{"Command1(0)", "Command1(1)", "Command1(2)", "Command1(3)",
+                                         "Command1(4)", "Command1(5)", "Command2",    "Command3"};
+    QTest::newRow("how to play") << "how to play" << QStringList{"List1", "Command1"};
+    QTest::newRow("careful") << "careful" << QStringList{"Command1", "Command2(0)", "Command2(1)"};
+    QTest::newRow("speed") << "speed" << QStringList{"Command1", "Command2(0)", "Command2(1)"};
+}
+
+void TestScreenLayout::focusAndTabOrder() {
+    QFETCH(QString, screen);
+    QFETCH(QStringList, order);
+    ScreenWindow* window = this->screen(screen);
+    QCOMPARE(window->focusWidget(), control(window, order.first()));
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        QCOMPARE(nextTabStop(control(window, order[i])), control(window, order[i + 1]));
+}
+
+void TestScreenLayout::playScreensStartInTheirCreatedState_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("timers");
+    QTest::newRow("careful") << "careful" << 2;
+    QTest::newRow("speed") << "speed" << 6;
+}
+
+void TestScreenLayout::playScreensStartInTheirCreatedState() {
+    QFETCH(QString, screen);
+    QFETCH(int, timers);
+    ScreenWindow* window = this->screen(screen);
+    QVERIFY(window->windowTitle().isEmpty());
+    QVERIFY(control(window, QStringLiteral("Image2"))->isVisible());
+    QVERIFY(control(window, QStringLiteral("Image4"))->isVisible());
+    for (const char* hidden : {"Image3", "Image5", "Command3"})
+        QVERIFY2(control(window, QString::fromLatin1(hidden))->isHidden(), hidden);
+    if (timers == 6)
+        QVERIFY(control(window, QStringLiteral("Image6"))->isHidden());
+    else
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("Image6")));
+    const auto all = window->findChildren<QTimer*>();
+    QCOMPARE(all.size(), timers);
+    for (QTimer* timer : all)
+        QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
+    // The gauge shows 100 empty cells: blue in the seed column of every cell.
+    const QImage gauge = control<GaugeBox>(window, QStringLiteral("Picture1"))->image();
+    for (int k = 1; k <= artwork::kGaugeCells; ++k)
+        QCOMPARE(gauge.pixel(artwork::kGaugeSeedX, artwork::gaugeCellTopRow(k)),
+                 artwork::kGaugeBlue);
+}
+
+void TestScreenLayout::labelsUseTheirFontsAndColours() {
+    ScreenWindow* window = screen(QStringLiteral("careful"));
+    auto* question = control<QLabel>(window, QStringLiteral("Label2"));
+    auto* score = control<QLabel>(window, QStringLiteral("Label1"));
+    QCOMPARE(question->font().pixelSize(), 32);
+    QCOMPARE(score->font().pixelSize(), 53);
+    QVERIFY(question->font().bold() && score->font().bold());
+    QCOMPARE(question->font().family(), QStringLiteral("ＭＳ 明朝"));
+    QCOMPARE(question->palette().color(QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(score->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+    QCOMPARE(question->alignment(), Qt::AlignCenter);
+    QVERIFY(!question->autoFillBackground() && !score->autoFillBackground());
+}
+
+void TestScreenLayout::picturesAndButtonsHaveAccessibleNames_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("radical 1") << "menu"
+                               << "Command1(0)"
+                               << "ごんべん";
+    QTest::newRow("radical 6") << "menu"
+                               << "Command1(5)"
+                               << "さんずい";
+    QTest::newRow("speed mode") << "menu"
+                                << "Command4(0)"
+                                << "スピードモード";
+    QTest::newRow("careful mode") << "menu"
+                                  << "Command4(1)"
+                                  << "じっくりモード";
+    QTest::newRow("how to play") << "menu"
+                                 << "Command2"
+                                 << "遊び方";
+    QTest::newRow("end") << "menu"
+                         << "Command3"
+                         << "終了";
+    QTest::newRow("back") << "how to play"
+                          << "Command1"
+                          << "メニュー";
+    QTest::newRow("O") << "careful"
+                       << "Command2(0)"
+                       << "ある";
+    QTest::newRow("X") << "careful"
+                       << "Command2(1)"
+                       << "ない";
+    QTest::newRow("another game") << "careful"
+                                  << "Command3"
+                                  << "再挑戦";
+    QTest::newRow("careful banner") << "careful"
+                                    << "Image4"
+                                    << "じっくりモード";
+    QTest::newRow("speed banner") << "speed"
+                                  << "Image4"
+                                  << "スピードモード";
+    QTest::newRow("play back") << "speed"
+                               << "Command1"
+                               << "メニュー";
+}
+
+void TestScreenLayout::picturesAndButtonsHaveAccessibleNames() {
+    QFETCH(QString, screen);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QCOMPARE(screen_test::control(this->screen(screen), control)->accessibleName(), name);
+}
+
+QTEST_MAIN(TestScreenLayout)
+#include "test_screen_layout.moc"
