@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/sound_player.h"
+#include "screen_test_support.h"
+#include "screens/artwork/gauge_art.h"
+#include "screens/gauge_box.h"
+#include "test_content.h"
+
+#include <QLabel>
+
+// Reads a play screen as the player sees it: labels, which pictures show, the gauge's cells and
+// the last sound, all through the real widgets.
+class PlayScreenProbe {
+public:
+    explicit PlayScreenProbe(const QWidget* screen) : m_screen(screen) {}
+
+    QString text(const char* label) const {
+        return screen_test::control<QLabel>(m_screen, QString::fromLatin1(label))->text();
+    }
+    QString accessibleName(const char* label) const {
+        return screen_test::control(m_screen, QString::fromLatin1(label))->accessibleName();
+    }
+    bool shown(const char* name) const {
+        return screen_test::control(m_screen, QString::fromLatin1(name))->isVisible();
+    }
+    bool running(const char* timer) const {
+        return screen_test::isRunning(m_screen, QString::fromLatin1(timer));
+    }
+    /// Names of the timers that run.
+    QStringList runningTimers() const {
+        QStringList names;
+        for (const QTimer* timer : m_screen->findChildren<QTimer*>())
+            if (timer->isActive())
+                names << timer->objectName();
+        names.sort();
+        return names;
+    }
+    QRgb picture(const char* image) const {
+        return screen_test::pictureColour(m_screen, QString::fromLatin1(image));
+    }
+    /// The character on screen, read from its picture's colour (see TestContent).
+    int character() const { return qRed(picture("Image3")); }
+    QString lastSound() const {
+        return screen_test::control<SoundPlayer>(m_screen, QStringLiteral("MediaPlayer1"))
+            ->lastPlayed();
+    }
+    QImage gauge() const {
+        return screen_test::control<GaugeBox>(m_screen, QStringLiteral("Picture1"))->image();
+    }
+    /// Colour of gauge cell k counted from the top (1 to 100).
+    QRgb cell(int k) const {
+        return gauge().pixel(artwork::kGaugeSeedX, artwork::gaugeCellTopRow(k));
+    }
+    /// The gauge shows `right` green cells from the bottom, `wrong` red cells from the top, blue
+    /// cells between, and every white separator intact.
+    bool gaugeShows(int right, int wrong) const {
+        const QImage image = gauge();
+        for (int k = 1; k <= artwork::kGaugeCells; ++k) {
+            const QRgb expected = k <= wrong                         ? artwork::kGaugeRed
+                                  : k > artwork::kGaugeCells - right ? artwork::kGaugeGreen
+                                                                     : artwork::kGaugeBlue;
+            const int top = artwork::gaugeCellTopRow(k);
+            for (int x = 1; x <= 79; ++x)
+                if (image.pixel(x, top) != expected || image.pixel(x, top + 1) != expected)
+                    return false;
+            if (image.pixel(artwork::kGaugeSeedX, top - 1) != artwork::kGaugeWhite)
+                return false;
+        }
+        return image.pixel(artwork::kGaugeSeedX, 330) == artwork::kGaugeWhite;
+    }
+
+private:
+    const QWidget* m_screen;
+};
