@@ -1,7 +1,5 @@
 #include "screens/artwork/art_paint.h"
 
-#include "screens/artwork/art_text.h"
-
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -40,15 +38,42 @@ void buttonFace(QPainter& painter, const QRect& rect, const QColor& light, const
     painter.restore();
 }
 
+void ink(QPainter& painter, const QPainterPath& path, const QColor& colour, qreal weight) {
+    const QColor solid(colour.red(), colour.green(), colour.blue());
+    auto draw = [&](QPainter& p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(solid);
+        if (weight > 0)
+            p.setPen(QPen(solid, 2 * weight, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        else
+            p.setPen(Qt::NoPen);
+        p.drawPath(path);
+    };
+    painter.save();
+    if (colour.alpha() == 255) {
+        draw(painter);
+    } else {
+        // Fill and outline overlap; drawn opaque on a layer first, they cover evenly.
+        const QRect area = path.boundingRect()
+                               .adjusted(-weight - 2, -weight - 2, weight + 2, weight + 2)
+                               .toAlignedRect();
+        QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        QPainter onLayer(&layer);
+        onLayer.translate(-area.topLeft());
+        draw(onLayer);
+        onLayer.end();
+        painter.setOpacity(colour.alphaF());
+        painter.drawImage(area.topLeft(), layer);
+    }
+    painter.restore();
+}
+
 void lettering(QPainter& painter, const QPainterPath& path, const QColor& colour, qreal weight,
                const QPointF& shadowOffset, const QColor& shadow) {
-    const QPainterPath shape = text::thickened(path, weight);
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
     if (!shadowOffset.isNull())
-        painter.fillPath(shape.translated(shadowOffset), shadow);
-    painter.fillPath(shape, colour);
-    painter.restore();
+        ink(painter, path.translated(shadowOffset), shadow, weight);
+    ink(painter, path, colour, weight);
 }
 
 void outline(QPainter& painter, const QRect& rect, const QColor& colour) {

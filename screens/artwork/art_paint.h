@@ -21,6 +21,10 @@ QImage finished(const QImage& canvas);
 /// half, a light upper-left edge and a dark lower-right edge.
 void buttonFace(QPainter& painter, const QRect& rect, const QColor& light, const QColor& dark);
 
+/// `path` filled with `colour` and grown by `weight` pixels on every side (a round-jointed
+/// outline), which makes thin mincho strokes look bold. A translucent colour covers evenly.
+void ink(QPainter& painter, const QPainterPath& path, const QColor& colour, qreal weight);
+
 /// Lettering: `path` filled with `colour` over a soft shadow `shadowOffset` away (no shadow when
 /// the offset is null), thickened by `weight` pixels.
 void lettering(QPainter& painter, const QPainterPath& path, const QColor& colour, qreal weight,

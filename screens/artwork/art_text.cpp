@@ -1,7 +1,6 @@
 #include "screens/artwork/art_text.h"
 
 #include <QFontDatabase>
-#include <QPainterPathStroker>
 #include <QTransform>
 
 namespace artwork::text {
@@ -58,16 +57,6 @@ QPainterPath stretched(const QPainterPath& path, qreal sx, qreal sy, const QRect
     transform.scale(sx, sy);
     transform.translate(-ink.center().x(), -ink.center().y());
     return transform.map(path);
-}
-
-QPainterPath thickened(const QPainterPath& path, qreal amount) {
-    if (amount <= 0)
-        return path;
-    QPainterPathStroker stroker;
-    stroker.setWidth(2 * amount);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    stroker.setCapStyle(Qt::RoundCap);
-    return (path + stroker.createStroke(path)).simplified();
 }
 
 } // namespace artwork::text

@@ -6,7 +6,7 @@
 #include <QString>
 
 // Lettering shared by the built-in pictures: one Japanese mincho face, text as outlines so that
-// it can be centred on its ink, thickened and stroked like brush work.
+// it can be centred on its ink and scaled to fit.
 namespace artwork::text {
 
 /// The Japanese mincho face at `pixelSize`; the font file is registered with Qt on first use when
@@ -23,8 +23,5 @@ QPainterPath fitted(const QString& text, const QRectF& box, qreal spacing = 0);
 
 /// `path` scaled by `sx` and `sy` about the centre of its ink, then centred on `box`.
 QPainterPath stretched(const QPainterPath& path, qreal sx, qreal sy, const QRectF& box);
-
-/// `path` grown by `amount` pixels on every side, which makes thin mincho strokes look bold.
-QPainterPath thickened(const QPainterPath& path, qreal amount);
 
 } // namespace artwork::text

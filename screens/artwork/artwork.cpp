@@ -134,7 +134,7 @@ QImage iconImage(int size) {
     const QRectF inner = seal.adjusted(margin, margin, -margin, -margin);
     const QPainterPath glyph =
         text::fitted(small ? QStringLiteral("字") : QStringLiteral("漢"), inner);
-    painter.fillPath(text::thickened(glyph, small ? 0.45 : s * 0.018 + 0.3), QColor(255, 248, 236));
+    paint::ink(painter, glyph, QColor(255, 248, 236), small ? 0.45 : s * 0.018 + 0.3);
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }

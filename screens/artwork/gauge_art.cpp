@@ -1,5 +1,6 @@
 #include "screens/artwork/gauge_art.h"
 
+#include "screens/artwork/art_paint.h"
 #include "screens/artwork/art_text.h"
 
 #include <QPainter>
@@ -37,7 +38,7 @@ void stampLabel(QImage& gauge, int top, int bottom, const QString& label, qreal 
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF box(0, 0, area.width(), area.height());
         const QPainterPath path = text::centred(label, text::mincho(pixelSize), box, 1.0);
-        painter.fillPath(text::thickened(path, 0.3), Qt::white);
+        paint::ink(painter, path, Qt::white, 0.3);
     }
     for (int y = 0; y < area.height(); ++y) {
         const QRgb* src = reinterpret_cast<const QRgb*>(mask.constScanLine(y));

@@ -62,7 +62,7 @@ void sun(QPainter& painter) {
 
 // Ink with a faint bleed around it, as on absorbent paper.
 void ink(QPainter& painter, const QPainterPath& glyph, qreal weight) {
-    painter.fillPath(text::thickened(glyph, weight + 2.2), QColor(60, 40, 20, 28));
+    paint::ink(painter, glyph, QColor(60, 40, 20, 28), weight + 2.2);
     paint::lettering(painter, glyph, kInk, weight);
 }
 
@@ -79,7 +79,7 @@ void seal(QPainter& painter) {
     painter.drawRoundedRect(stamp, 6, 6);
     paint::outline(painter, QRect(322, 322, 42, 42), kPaper);
     const QPainterPath mark = text::fitted(QStringLiteral("問"), stamp.adjusted(9, 9, -9, -9));
-    painter.fillPath(text::thickened(mark, 0.8), kPaper);
+    paint::ink(painter, mark, kPaper, 0.8);
 }
 
 } // namespace
