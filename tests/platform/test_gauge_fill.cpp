@@ -1,0 +1,187 @@
+#include "platform/gauge_fill.h"
+#include "screens/artwork/gauge_art.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+#include <queue>
+
+using namespace artwork;
+
+namespace {
+
+// The picture the gauge should show: the empty gauge with the given cells (counted from the top)
+// in the given colour.
+QImage withCells(QImage gauge, const QList<int>& cells, QRgb colour) {
+    gauge.convertTo(QImage::Format_ARGB32);
+    for (const int k : cells)
+        for (int y = gaugeCellTopRow(k); y <= gaugeCellTopRow(k) + 1; ++y)
+            for (int x = 1; x <= 79; ++x)
+                gauge.setPixel(x, y, colour);
+    return gauge;
+}
+
+QImage argb(const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// A plain breadth-first fill, the reference that the scanline fill must agree with.
+int referenceFill(QImage& image, int x0, int y0, QRgb fill, QRgb boundary) {
+    if (!image.rect().contains(x0, y0) || image.pixel(x0, y0) == boundary)
+        return 0;
+    QList<bool> seen(image.width() * image.height(), false);
+    std::queue<QPoint> open;
+    open.push({x0, y0});
+    seen[y0 * image.width() + x0] = true;
+    int painted = 0;
+    while (!open.empty()) {
+        const QPoint p = open.front();
+        open.pop();
+        image.setPixel(p, fill);
+        ++painted;
+        for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint q = p + d;
+            if (!image.rect().contains(q) || seen[q.y() * image.width() + q.x()] ||
+                image.pixel(q) == boundary)
+                continue;
+            seen[q.y() * image.width() + q.x()] = true;
+            open.push(q);
+        }
+    }
+    return painted;
+}
+
+} // namespace
+
+class TestGaugeFill : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The c-th right answer must colour exactly the c-th cell from the bottom: 79 x 2 pixels,
+    // nothing of its neighbours, the white lines untouched.
+    void rightAnswerPaintsExactlyItsCell_data() {
+        QTest::addColumn<int>("count");
+        for (int c = 1; c <= kGaugeCells; ++c)
+            QTest::addRow("right %d", c) << c;
+    }
+    void rightAnswerPaintsExactlyItsCell() {
+        QFETCH(int, count);
+        QImage gauge = emptyGauge();
+        QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeRightSeedY(count), kGaugeGreen), 158);
+        QCOMPARE(argb(gauge), withCells(emptyGauge(), {kGaugeCells + 1 - count}, kGaugeGreen));
+    }
+
+    void wrongAnswerPaintsExactlyItsCell_data() {
+        QTest::addColumn<int>("count");
+        for (int w = 1; w <= kGaugeCells; ++w)
+            QTest::addRow("wrong %d", w) << w;
+    }
+    void wrongAnswerPaintsExactlyItsCell() {
+        QFETCH(int, count);
+        QImage gauge = emptyGauge();
+        QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeWrongSeedY(count), kGaugeRed), 158);
+        QCOMPARE(argb(gauge), withCells(emptyGauge(), {count}, kGaugeRed));
+    }
+
+    // A whole game: the greens from the bottom and the reds from the top meet without overlap.
+    void aWholeGameFillsEveryCellOnce() {
+        QImage gauge = emptyGauge();
+        for (int c = 1; c <= 70; ++c)
+            QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeRightSeedY(c), kGaugeGreen), 158);
+        for (int w = 1; w <= 30; ++w)
+            QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeWrongSeedY(w), kGaugeRed), 158);
+        QList<int> green;
+        QList<int> red;
+        for (int k = 1; k <= 100; ++k)
+            (k <= 30 ? red : green).append(k);
+        QCOMPARE(argb(gauge),
+                 withCells(withCells(emptyGauge(), green, kGaugeGreen), red, kGaugeRed));
+    }
+
+    // Seeds on a white line or off the picture paint nothing and leave the picture as it was.
+    void seedOnWhiteOrOutsidePaintsNothing_data() {
+        QTest::addColumn<QPoint>("seed");
+        QTest::newRow("separator") << QPoint(kGaugeSeedX, 30);
+        QTest::newRow("last separator") << QPoint(kGaugeSeedX, 330);
+        QTest::newRow("outline corner") << QPoint(0, 0);
+        QTest::newRow("outline right") << QPoint(80, 100);
+        QTest::newRow("left of picture") << QPoint(-1, 31);
+        QTest::newRow("right of picture") << QPoint(81, 31);
+        QTest::newRow("above") << QPoint(kGaugeSeedX, -1);
+        QTest::newRow("below") << QPoint(kGaugeSeedX, 361);
+    }
+    void seedOnWhiteOrOutsidePaintsNothing() {
+        QFETCH(QPoint, seed);
+        QImage gauge = emptyGauge();
+        QCOMPARE(floodFill(gauge, seed.x(), seed.y(), kGaugeGreen), 0);
+        QCOMPARE(argb(gauge), argb(emptyGauge()));
+    }
+
+    // Filling a cell that already holds the fill colour must end and count the cell again.
+    void refillingAPaintedCellEnds() {
+        QImage gauge = emptyGauge();
+        QCOMPARE(floodFill(gauge, kGaugeSeedX, 31, kGaugeGreen), 158);
+        QCOMPARE(floodFill(gauge, kGaugeSeedX, 32, kGaugeGreen), 158);
+        QCOMPARE(floodFill(gauge, kGaugeSeedX, 32, kGaugeRed), 158);
+        QCOMPARE(argb(gauge), withCells(emptyGauge(), {1}, kGaugeRed));
+    }
+
+    // A label holds no white: a seed there paints the label's letters and ground, nothing more.
+    void labelIsOneAreaBoundedByTheOutlineAndFirstLine() {
+        QImage gauge = emptyGauge();
+        QCOMPARE(floodFill(gauge, kGaugeSeedX, 10, kGaugeRed), 79 * 29);
+    }
+
+    // A diagonal line of white closes an area for a 4-connected fill; an 8-connected one leaks.
+    void diagonalWallHoldsTheFill() {
+        QImage image(10, 10, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        for (int i = 0; i < 10; ++i)
+            image.setPixel(i, 9 - i, 0xffffffff);
+        QCOMPARE(floodFill(image, 0, 0, 0xff00ff00), 45);
+        QCOMPARE(image.pixel(9, 9), QRgb(0xff000000));
+    }
+
+    // Mazes of random white walls: every turn and pocket that a scanline fill can miss.
+    void agreesWithAPlainFillOnRandomMazes_data() {
+        QTest::addColumn<quint32>("seed");
+        QTest::addColumn<int>("wallPercent");
+        for (quint32 seed = 1; seed <= 12; ++seed)
+            QTest::addRow("maze %u", seed) << seed << int(20 + seed * 3);
+    }
+    void agreesWithAPlainFillOnRandomMazes() {
+        QFETCH(quint32, seed);
+        QFETCH(int, wallPercent);
+        QRandomGenerator random(seed);
+        QImage maze(61, 47, QImage::Format_RGB32);
+        for (int y = 0; y < maze.height(); ++y)
+            for (int x = 0; x < maze.width(); ++x)
+                maze.setPixel(x, y,
+                              int(random.bounded(100)) < wallPercent ? 0xffffffff
+                              : random.bounded(2)                    ? 0xff0402fc
+                                                                     : 0xff00ff00);
+        const QPoint start(30, 23);
+        maze.setPixel(start, 0xff0402fc);
+        QImage expected = maze;
+        QImage actual = maze;
+        const int want = referenceFill(expected, start.x(), start.y(), 0xffff0000, 0xffffffff);
+        QCOMPARE(floodFill(actual, start.x(), start.y(), 0xffff0000), want);
+        QCOMPARE(actual, expected);
+    }
+
+    // Pictures of other formats are converted, and a transparent area fills like any other.
+    void convertsOtherFormats_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::newRow("indexed") << QImage::Format_Indexed8;
+        QTest::newRow("rgb888") << QImage::Format_RGB888;
+        QTest::newRow("premultiplied") << QImage::Format_ARGB32_Premultiplied;
+        QTest::newRow("argb") << QImage::Format_ARGB32;
+    }
+    void convertsOtherFormats() {
+        QFETCH(QImage::Format, format);
+        QImage gauge = emptyGauge().convertToFormat(format);
+        QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeRightSeedY(1), kGaugeGreen), 158);
+        QCOMPARE(argb(gauge), withCells(emptyGauge(), {100}, kGaugeGreen));
+    }
+};
+
+QTEST_MAIN(TestGaugeFill)
+#include "test_gauge_fill.moc"
