@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <stdexcept>
 
 namespace content {
@@ -66,10 +67,25 @@ void ContentWriter::writeGlyphPictures() {
     for (int d = 1; d <= kRadicalCount; ++d)
         writeFile(content_paths::radicalPicture(m_outDir, d),
                   encodeGif(toGreyLevels(glyphs.radicalPicture(d), kGreyLevels)));
-    for (const int n : m_table.usedNumbers())
+    const QList<int> used = m_table.usedNumbers();
+    for (const int n : used)
         writeFile(content_paths::characterPicture(m_outDir, n),
                   encodeGif(toGreyLevels(glyphs.componentPicture(m_table.rows().at(n).glyph),
                                          kGreyLevels)));
+    removeStaleCharacterPictures(used);
+}
+
+// A component taken out of every list leaves its old picture behind; it goes, so that the
+// content directory holds exactly what the table gives.
+void ContentWriter::removeStaleCharacterPictures(const QList<int>& used) {
+    const QFileInfo anyPicture(content_paths::characterPicture(m_outDir, 0));
+    QDir dir = anyPicture.absoluteDir();
+    static const QRegularExpression name(QStringLiteral("^b(\\d+)\\.gif$"));
+    for (const QString& file : dir.entryList({QStringLiteral("b*.gif")}, QDir::Files)) {
+        const QRegularExpressionMatch match = name.match(file);
+        if (match.hasMatch() && !used.contains(match.captured(1).toInt()))
+            dir.remove(file);
+    }
 }
 
 void ContentWriter::writeArtwork() {

@@ -30,6 +30,7 @@ public:
 private:
     void writeLists();
     void writeGlyphPictures();
+    void removeStaleCharacterPictures(const QList<int>& used);
     void writeArtwork();
     void writeSounds();
     void writeText();
