@@ -25,17 +25,11 @@ private:
 private Q_SLOTS:
     void initTestCase() { m_gauge = emptyGauge(); }
 
-    void sizeAndColourTable() {
-        QCOMPARE(m_gauge.size(), QSize(kGaugeWidth, kGaugeHeight));
+    // Four colours exactly: a fifth (an antialiased letter edge) could be near-white.
+    void sizeAndColours() {
         QCOMPARE(m_gauge.size(), QSize(81, 361));
         QCOMPARE(m_gauge.format(), QImage::Format_Indexed8);
-        const QList<QRgb> table = m_gauge.colorTable();
-        QCOMPARE(QSet<QRgb>(table.begin(), table.end()),
-                 (QSet<QRgb>{kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow}));
-        QCOMPARE(table.size(), 4);
-    }
-
-    void everyColourIsUsedAndNoOther() {
+        QCOMPARE(m_gauge.colorCount(), 4);
         QSet<QRgb> used;
         for (int y = 0; y < m_gauge.height(); ++y)
             for (int x = 0; x < m_gauge.width(); ++x)

@@ -1,10 +1,10 @@
 #include "platform/sound_player.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtMath>
 #include <QtTest>
 
@@ -14,34 +14,20 @@ namespace {
 QByteArray toneWav(int milliseconds, double hertz) {
     constexpr int kRate = 22050;
     const int samples = kRate * milliseconds / 1000;
-    QByteArray pcm(samples * 2, Qt::Uninitialized);
-    for (int i = 0; i < samples; ++i)
-        qToLittleEndian<qint16>(qint16(8000 * qSin(2 * M_PI * hertz * i / kRate)),
-                                pcm.data() + 2 * i);
     QByteArray wav;
-    auto u32 = [&wav](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        wav.append(b, 4);
-    };
-    auto u16 = [&wav](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        wav.append(b, 2);
-    };
-    wav.append("RIFF");
-    u32(quint32(36 + pcm.size()));
-    wav.append("WAVEfmt ");
-    u32(16);
-    u16(1); // PCM
-    u16(1); // mono
-    u32(kRate);
-    u32(kRate * 2);
-    u16(2);
-    u16(16);
-    wav.append("data");
-    u32(quint32(pcm.size()));
-    return wav + pcm;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + 2 * samples);
+    out.writeRawData("WAVEfmt ", 8);
+    // Format chunk: PCM, mono, rate, bytes a second, block size, bits a sample.
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(kRate) << quint32(2 * kRate)
+        << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(2 * samples);
+    for (int i = 0; i < samples; ++i)
+        out << qint16(8000 * qSin(2 * M_PI * hertz * i / kRate));
+    return wav;
 }
 
 } // namespace
