@@ -10,8 +10,9 @@ GaugeBox::GaugeBox(const QString& name, const QImage& image, QWidget* parent) : 
 }
 
 void GaugeBox::setImage(const QImage& image) {
-    // 32-bit colour once, so that every fill paints in place without a conversion.
-    m_image = image.convertToFormat(QImage::Format_ARGB32);
+    // Opaque 32-bit colour once, so that every fill paints in place and every repaint copies
+    // the pixels without a conversion.
+    m_image = image.convertToFormat(QImage::Format_RGB32);
     update();
 }
 

@@ -10,17 +10,18 @@ ImageControl::ImageControl(const QString& name, bool stretch, QWidget* parent)
 
 void ImageControl::setImage(const QImage& image) {
     m_image = image;
+    m_drawn = QPixmap();
     update();
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
     if (m_image.isNull())
         return;
+    const QSize drawnSize = m_stretch ? size() : m_image.size();
+    if (m_drawn.isNull() || m_drawn.size() != drawnSize)
+        m_drawn = QPixmap::fromImage(
+            m_stretch ? m_image.scaled(drawnSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      : m_image);
     QPainter painter(this);
-    if (m_stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), m_image);
-    } else {
-        painter.drawImage(0, 0, m_image);
-    }
+    painter.drawPixmap(0, 0, m_drawn);
 }

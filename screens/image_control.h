@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 /// An image control: draws its picture from the top-left corner at the picture's own size, or
@@ -20,5 +21,8 @@ protected:
 
 private:
     QImage m_image;
+    // The picture in the screen's pixel format, at the size it is drawn: converted once per
+    // picture, not at every repaint.
+    QPixmap m_drawn;
     bool m_stretch;
 };
