@@ -1,7 +1,6 @@
 #include "careful/careful_flow.h"
 #include "fakes/play_rig.h"
 #include "fakes/tick_driver.h"
-#include "shell/content_error.h"
 
 #include <QtTest>
 
@@ -108,16 +107,6 @@ private Q_SLOTS:
         QCOMPARE(rig.state.pendingAnswer, kAnswerNone);
     }
 
-    void oneRightTwoWrongShows33() {
-        PlayRig rig;
-        CarefulFlow flow(rig.ports());
-        flow.load();
-        answer(rig, flow, true);
-        answer(rig, flow, false);
-        answer(rig, flow, false);
-        QCOMPARE(rig.view.text(PlayText::Label1), QStringLiteral("33"));
-    }
-
     // A whole game: presses after the 100th change nothing, Timer2 rates the game about a
     // second later, the crow's fail sound follows, and the banner and Command3 swap places.
     void wholeGameRated_data() {
@@ -219,29 +208,6 @@ private Q_SLOTS:
         for (int k = 1; k < kWindowSize; ++k)
             QCOMPARE(rig.state.window[k], window[k + 1]);
         QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("1"));
-    }
-
-    // Guards: a careful game acting on the speed screen's timers or on a stray tick.
-    void unansweredQuestionWaitsForever() {
-        PlayRig rig;
-        CarefulFlow flow(rig.ports());
-        flow.load();
-        rig.view.clearCalls();
-        for (PlayTimer timer : {PlayTimer::Timer1, PlayTimer::Timer2, PlayTimer::Timer3,
-                                PlayTimer::Timer4, PlayTimer::Timer5, PlayTimer::Timer6}) {
-            rig.clock.advance(10.0);
-            flow.tick(timer);
-        }
-        QVERIFY(rig.view.calls.isEmpty());
-        QCOMPARE(rig.state.questionCount, std::int16_t(1));
-    }
-
-    // A missing radical picture is left to the screen's error path.
-    void missingRadicalPictureIsNotCaught() {
-        PlayRig rig;
-        rig.view.missing.insert(rig.picture(u"h3.gif"));
-        CarefulFlow flow(rig.ports());
-        QVERIFY_THROWS_EXCEPTION(ContentError, flow.load());
     }
 };
 

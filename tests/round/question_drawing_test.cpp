@@ -118,24 +118,6 @@ private Q_SLOTS:
         QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("3"));
     }
 
-    // The same two draws in a game that starts with an empty window reject the character.
-    void characterRejectedAtThirdQuestionOfFirstGame() {
-        PlayRig rig;
-        RoundEngine engine(rig.ports());
-        engine.startGame();
-        rig.scriptDraw(true, 7);
-        rig.scriptDraw(true, 8);
-        rig.scriptDraw(true, 7); // rejected
-        rig.scriptDraw(false, 3);
-        engine.drawQuestion();
-        engine.drawQuestion();
-        rig.random.clearTrace();
-        engine.drawQuestion();
-        QCOMPARE(rig.state.currentCharacter, std::int16_t(103));
-        QCOMPARE(rig.state.currentKind, kKindX);
-        QCOMPARE(QString::fromStdString(rig.random.trace()), QStringLiteral("nrnnrn"));
-    }
-
     // Guards: re-seeding before the kind choice, a biased index, an index past the count.
     void kindChoiceAndListDraw_data() {
         QTest::addColumn<double>("kindValue");
@@ -234,20 +216,6 @@ private Q_SLOTS:
         QCOMPARE(s.pendingAnswer, std::int16_t(2));
         QCOMPARE(s.score, std::int16_t(60));
         QCOMPARE(s.waitStart, 1234);
-    }
-
-    // The question is shown as its number in Label2 and its picture b<n>.gif in Image3.
-    void showsNumberAndPicture() {
-        PlayRig rig;
-        rig.setLists(10, 5, 101, 40);
-        rig.scriptDraw(true, 3);
-        RoundEngine engine(rig.ports());
-        engine.startGame();
-        engine.drawQuestion();
-        QCOMPARE(rig.view.calls,
-                 QStringList({QStringLiteral("text Label2=1"),
-                              QStringLiteral("picture Image3=/game/data/画像/b12.gif"),
-                              QStringLiteral("shown Image3=1")}));
     }
 
     // Lists that cannot make a game end with a content fault, never with a hang.
