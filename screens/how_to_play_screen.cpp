@@ -1,6 +1,6 @@
 #include "screens/how_to_play_screen.h"
 
-#include "screens/artwork/artwork.h"
+#include "screens/artwork_cache.h"
 #include "screens/control_geometry.h"
 #include "screens/picture_button.h"
 #include "shell/content_paths.h"
@@ -34,8 +34,8 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
     screen_geometry::setUpWindow(this, QStringLiteral("遊び方"), kClientWidth, kClientHeight,
                                  kWindowColour);
 
-    auto* back = new PictureButton(QStringLiteral("Command1"), artwork::words(artwork::Words::Menu),
-                                   QColor(), this);
+    auto* back = new PictureButton(QStringLiteral("Command1"),
+                                   artwork_cache::words(artwork::Words::Menu), QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
     connect(back, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT menuRequested(); }); });

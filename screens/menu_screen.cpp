@@ -1,6 +1,6 @@
 #include "screens/menu_screen.h"
 
-#include "screens/artwork/artwork.h"
+#include "screens/artwork_cache.h"
 #include "screens/control_geometry.h"
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
@@ -58,25 +58,27 @@ MenuScreen::MenuScreen(SharedState& shared, ErrorPath& errorPath, QWidget* paren
 
 void MenuScreen::buildControls() {
     auto* title = new ImageControl(QStringLiteral("Image1"), false, this);
-    title->setImage(artwork::title());
+    title->setImage(artwork_cache::title());
     title->setAccessibleName(QStringLiteral("漢字クイズ"));
 
     for (int i = 0; i < kRadicalCount; ++i) {
         auto* button = new PictureButton(arrayElementName("Command1", i),
-                                         artwork::radicalShape(i + 1), QColor(), this);
+                                         artwork_cache::radicalShape(i + 1), QColor(), this);
         button->setToolTip(radicalName(i + 1));
         button->setAccessibleName(radicalName(i + 1));
         connect(button, &QPushButton::clicked, this, [this, i] { chooseRadical(i); });
     }
 
-    auto* howToPlay = new PictureButton(
-        QStringLiteral("Command2"), artwork::words(artwork::Words::HowToPlay), kWindowColour, this);
+    auto* howToPlay =
+        new PictureButton(QStringLiteral("Command2"),
+                          artwork_cache::words(artwork::Words::HowToPlay), kWindowColour, this);
     howToPlay->setAccessibleName(QStringLiteral("遊び方"));
     connect(howToPlay, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT howToPlayChosen(); }); });
 
-    auto* end = new PictureButton(QStringLiteral("Command3"),
-                                  artwork::words(artwork::Words::EndGame), kWindowColour, this);
+    auto* end =
+        new PictureButton(QStringLiteral("Command3"), artwork_cache::words(artwork::Words::EndGame),
+                          kWindowColour, this);
     end->setAccessibleName(QStringLiteral("終了"));
     connect(end, &QPushButton::clicked, this, [this] { guarded([this] { Q_EMIT endChosen(); }); });
 
@@ -95,9 +97,9 @@ void MenuScreen::buildControls() {
         {artwork::Words::CarefulMode, QStringLiteral("じっくりモード")},
     }};
     for (int i = 0; i < 2; ++i) {
-        auto* button = new PictureButton(arrayElementName("Command4", i),
-                                         artwork::words(modes[static_cast<std::size_t>(i)].first),
-                                         QColor(), m_modeFrame);
+        auto* button = new PictureButton(
+            arrayElementName("Command4", i),
+            artwork_cache::words(modes[static_cast<std::size_t>(i)].first), QColor(), m_modeFrame);
         button->setAccessibleName(modes[static_cast<std::size_t>(i)].second);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { guarded([this, i] { Q_EMIT modeChosen(i); }); });

@@ -3,6 +3,7 @@
 #include "platform/picture_loader.h"
 #include "platform/sound_player.h"
 #include "screens/artwork/gauge_art.h"
+#include "screens/artwork_cache.h"
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
@@ -78,15 +79,15 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
         m_images[static_cast<std::size_t>(i)] =
             new ImageControl(QStringLiteral("Image%1").arg(i + 1), stretch, this);
     }
-    m_images[0]->setImage(artwork::playPanel());
-    m_images[3]->setImage(artwork::words(definition.banner));
+    m_images[0]->setImage(artwork_cache::playPanel());
+    m_images[3]->setImage(artwork_cache::words(definition.banner));
     m_images[3]->setAccessibleName(definition.bannerName);
     m_images[2]->setVisible(false);
     m_images[4]->setVisible(false);
     if (definition.hasCountdown)
         m_images[5]->setVisible(false);
 
-    m_gauge = new GaugeBox(QStringLiteral("Picture1"), artwork::emptyGauge(), this);
+    m_gauge = new GaugeBox(QStringLiteral("Picture1"), artwork_cache::emptyGauge(), this);
     m_gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
 }
 
@@ -107,8 +108,8 @@ void PlayScreen::buildLabels() {
 }
 
 void PlayScreen::buildButtons() {
-    auto* back = new PictureButton(QStringLiteral("Command1"), artwork::words(artwork::Words::Menu),
-                                   QColor(), this);
+    auto* back = new PictureButton(QStringLiteral("Command1"),
+                                   artwork_cache::words(artwork::Words::Menu), QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
     connect(back, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT menuRequested(); }); });
@@ -120,15 +121,15 @@ void PlayScreen::buildButtons() {
     for (int i = 0; i < 2; ++i) {
         const auto& [words, name] = answers[static_cast<std::size_t>(i)];
         auto* button = new PictureButton(screen_geometry::arrayElementName("Command2", i),
-                                         artwork::words(words), QColor(), this);
+                                         artwork_cache::words(words), QColor(), this);
         button->setAccessibleName(name);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { guarded([this, i] { answerPressed(i); }); });
     }
 
     m_anotherGame =
-        new PictureButton(QStringLiteral("Command3"), artwork::words(artwork::Words::AnotherGame),
-                          kWindowColour, this);
+        new PictureButton(QStringLiteral("Command3"),
+                          artwork_cache::words(artwork::Words::AnotherGame), kWindowColour, this);
     m_anotherGame->setAccessibleName(QStringLiteral("再挑戦"));
     m_anotherGame->setVisible(false);
     connect(m_anotherGame, &QPushButton::clicked, this,

@@ -1,0 +1,46 @@
+#include "screens/artwork_cache.h"
+
+#include "screens/artwork/gauge_art.h"
+
+#include <QHash>
+
+namespace artwork_cache {
+
+QImage words(artwork::Words which) {
+    static QHash<int, QImage> cache;
+    const int key = static_cast<int>(which);
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd())
+        it = cache.insert(key, artwork::words(which));
+    return *it;
+}
+
+QImage title() {
+    static const QImage image = artwork::title();
+    return image;
+}
+
+QImage radicalShape(int radicalNo) {
+    static QHash<int, QImage> cache;
+    auto it = cache.constFind(radicalNo);
+    if (it == cache.constEnd())
+        it = cache.insert(radicalNo, artwork::radicalShape(radicalNo));
+    return *it;
+}
+
+QImage playPanel() {
+    static const QImage image = artwork::playPanel();
+    return image;
+}
+
+QImage emptyGauge() {
+    static const QImage image = artwork::emptyGauge();
+    return image;
+}
+
+QIcon windowIcon() {
+    static const QIcon icon = artwork::windowIcon();
+    return icon;
+}
+
+} // namespace artwork_cache
