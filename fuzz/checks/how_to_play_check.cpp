@@ -49,11 +49,37 @@ bool charactersMatchBytes(const QByteArray& bytes, const QString& text) {
     return at == text.size();
 }
 
+enum class Shape { Broken, SingleBytesOnly, HasDoubleBytes };
+
+// What the bytes are, judged by the code page's layout alone: a byte no character starts with,
+// a lead byte at the end or before a byte that cannot follow it is broken; otherwise the text is
+// single bytes only (always readable) or has double-byte characters (readable if assigned).
+Shape shapeOf(const QByteArray& bytes) {
+    bool doubleBytes = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = uchar(bytes[i]);
+        if (b == 0x80 || b == 0xa0 || b >= 0xfd)
+            return Shape::Broken;
+        if (!isLeadByte(b))
+            continue;
+        if (i + 1 == bytes.size())
+            return Shape::Broken;
+        const auto trail = uchar(bytes[++i]);
+        if (trail < 0x40 || trail == 0x7f || trail > 0xfc)
+            return Shape::Broken;
+        doubleBytes = true;
+    }
+    return doubleBytes ? Shape::HasDoubleBytes : Shape::SingleBytesOnly;
+}
+
 } // namespace
 
 QString checkHowToPlay(const QByteArray& bytes) {
     const QString fileName = QStringLiteral("/game/data/遊び方.txt");
     const std::optional<QString> decoded = decodeCp932(bytes);
+    const Shape shape = shapeOf(bytes);
+    KQ_EXPECT(shape != Shape::Broken || !decoded.has_value());
+    KQ_EXPECT(shape != Shape::SingleBytesOnly || decoded.has_value());
     QStringList lines;
     try {
         lines = parseHowToPlay(bytes, fileName);

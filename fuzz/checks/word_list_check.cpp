@@ -35,8 +35,8 @@ std::vector<std::string_view> items(std::string_view text) {
 
 // A decimal item that fits 16 bits, or nothing.
 std::optional<int> sixteenBit(std::string_view item) {
-    const bool signed_ = !item.empty() && (item[0] == '-' || item[0] == '+');
-    std::size_t i = signed_ ? 1 : 0;
+    const bool hasSign = !item.empty() && (item[0] == '-' || item[0] == '+');
+    std::size_t i = hasSign ? 1 : 0;
     if (i == item.size())
         return std::nullopt;
     long long magnitude = 0;
