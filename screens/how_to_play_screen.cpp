@@ -37,6 +37,7 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
     auto* back = new PictureButton(QStringLiteral("Command1"),
                                    artwork_cache::words(artwork::Words::Menu), QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
+    back->setAccessibleDescription(QStringLiteral("メニューに戻ります"));
     connect(back, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT menuRequested(); }); });
 

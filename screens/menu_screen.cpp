@@ -66,6 +66,8 @@ void MenuScreen::buildControls() {
                                          artwork_cache::radicalShape(i + 1), QColor(), this);
         button->setToolTip(radicalName(i + 1));
         button->setAccessibleName(radicalName(i + 1));
+        button->setAccessibleDescription(
+            QStringLiteral("%1の漢字で遊びます").arg(radicalName(i + 1)));
         connect(button, &QPushButton::clicked, this, [this, i] { chooseRadical(i); });
     }
 
@@ -73,6 +75,7 @@ void MenuScreen::buildControls() {
         new PictureButton(QStringLiteral("Command2"),
                           artwork_cache::words(artwork::Words::HowToPlay), kWindowColour, this);
     howToPlay->setAccessibleName(QStringLiteral("遊び方"));
+    howToPlay->setAccessibleDescription(QStringLiteral("遊び方を読みます"));
     connect(howToPlay, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT howToPlayChosen(); }); });
 
@@ -80,6 +83,7 @@ void MenuScreen::buildControls() {
         new PictureButton(QStringLiteral("Command3"), artwork_cache::words(artwork::Words::EndGame),
                           kWindowColour, this);
     end->setAccessibleName(QStringLiteral("終了"));
+    end->setAccessibleDescription(QStringLiteral("ゲームを終わります"));
     connect(end, &QPushButton::clicked, this, [this] { guarded([this] { Q_EMIT endChosen(); }); });
 
     m_modeFrame = new QGroupBox(this);
@@ -101,6 +105,8 @@ void MenuScreen::buildControls() {
             arrayElementName("Command4", i),
             artwork_cache::words(modes[static_cast<std::size_t>(i)].first), QColor(), m_modeFrame);
         button->setAccessibleName(modes[static_cast<std::size_t>(i)].second);
+        button->setAccessibleDescription(
+            QStringLiteral("%1で始めます").arg(modes[static_cast<std::size_t>(i)].second));
         connect(button, &QPushButton::clicked, this,
                 [this, i] { guarded([this, i] { Q_EMIT modeChosen(i); }); });
     }

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
+#include <tuple>
 
 namespace {
 
@@ -81,6 +82,7 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
     }
     m_images[0]->setImage(artwork_cache::playPanel());
     m_images[3]->setImage(artwork_cache::words(definition.banner));
+    m_images[0]->setAccessibleName(QStringLiteral("問題の盤"));
     m_images[3]->setAccessibleName(definition.bannerName);
     m_images[2]->setVisible(false);
     m_images[4]->setVisible(false);
@@ -89,6 +91,8 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
 
     m_gauge = new GaugeBox(QStringLiteral("Picture1"), artwork_cache::emptyGauge(), this);
     m_gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
+    m_gauge->setAccessibleDescription(
+        QStringLiteral("正解は下から緑、不正解は上から赤のますで示します"));
 }
 
 void PlayScreen::buildLabels() {
@@ -111,18 +115,22 @@ void PlayScreen::buildButtons() {
     auto* back = new PictureButton(QStringLiteral("Command1"),
                                    artwork_cache::words(artwork::Words::Menu), QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
+    back->setAccessibleDescription(QStringLiteral("ゲームをやめてメニューに戻ります"));
     connect(back, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT menuRequested(); }); });
 
-    const std::array<std::pair<artwork::Words, QString>, 2> answers{{
-        {artwork::Words::Exists, QStringLiteral("ある")},
-        {artwork::Words::MadeUp, QStringLiteral("ない")},
+    const std::array<std::tuple<artwork::Words, QString, QString>, 2> answers{{
+        {artwork::Words::Exists, QStringLiteral("ある"),
+         QStringLiteral("この漢字は本当にある（実在する）")},
+        {artwork::Words::MadeUp, QStringLiteral("ない"),
+         QStringLiteral("この漢字は存在しない（作り物）")},
     }};
     for (int i = 0; i < 2; ++i) {
-        const auto& [words, name] = answers[static_cast<std::size_t>(i)];
+        const auto& [words, name, description] = answers[static_cast<std::size_t>(i)];
         auto* button = new PictureButton(screen_geometry::arrayElementName("Command2", i),
                                          artwork_cache::words(words), QColor(), this);
         button->setAccessibleName(name);
+        button->setAccessibleDescription(description);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { guarded([this, i] { answerPressed(i); }); });
     }
@@ -131,6 +139,7 @@ void PlayScreen::buildButtons() {
         new PictureButton(QStringLiteral("Command3"),
                           artwork_cache::words(artwork::Words::AnotherGame), kWindowColour, this);
     m_anotherGame->setAccessibleName(QStringLiteral("再挑戦"));
+    m_anotherGame->setAccessibleDescription(QStringLiteral("もう一度ゲームをします"));
     m_anotherGame->setVisible(false);
     connect(m_anotherGame, &QPushButton::clicked, this,
             [this] { guarded([this] { anotherGamePressed(); }); });

@@ -111,8 +111,10 @@ void TestCarefulScreen::loadStartsAGameAtOnce() {
     QCOMPARE(screen()->windowTitle(), QStringLiteral("てへん"));
     QVERIFY(probe.shown("Image2"));
     QCOMPARE(probe.picture("Image2"), TestContent::radicalColour(3));
+    QCOMPARE(probe.accessibleName("Image2"), QStringLiteral("てへん"));
     QCOMPARE(probe.text("Label2"), QStringLiteral("1"));
     QVERIFY(probe.text("Label1").isEmpty());
+    QCOMPARE(probe.accessibleName("Label2"), QStringLiteral("第 1 問"));
     QVERIFY(probe.shown("Image3"));
     const int character = probe.character();
     QVERIFY((character >= 1 && character <= 40) || (character >= 101 && character <= 140));
