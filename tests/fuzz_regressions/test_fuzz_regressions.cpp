@@ -51,8 +51,10 @@ void TestFuzzRegressions::keptInputsKeepTheRules_data() {
     QTest::addColumn<QString>("path");
     for (const QString& target : kTargets) {
         for (const QFileInfo& file : keptInputs(target)) {
-            const QString row = target + QLatin1Char('/') + file.dir().dirName() +
-                                QLatin1Char('/') + file.fileName();
+            const bool kept = file.absoluteFilePath().startsWith(QStringLiteral(KQ_FUZZ_KEPT));
+            const QString row = target +
+                                (kept ? QStringLiteral(" kept ") : QStringLiteral(" seed ")) +
+                                file.fileName();
             QTest::newRow(qPrintable(row)) << target << file.absoluteFilePath();
         }
     }
