@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
                    .arg(QString::fromLatin1(c.name))
                    .arg(figures.cpuSeconds, 0, 'f', 3)
                    .arg(figures.cpuSeconds * 1e6 / games, 0, 'f', 1)
-                   .arg(figures.cpuSeconds * 1e6 / figures.draws, 0, 'f', 3);
+                   .arg(figures.cpuSeconds * 1e6 / figures.answers, 0, 'f', 3);
     }
     return 0;
 }
