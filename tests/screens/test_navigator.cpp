@@ -4,7 +4,10 @@
 #include "screen_test_support.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
+#include "shell/content_paths.h"
 #include "test_content.h"
+
+#include <QFile>
 
 #include <QApplication>
 #include <QGroupBox>
@@ -42,6 +45,7 @@ private Q_SLOTS:
     void navigatingNeverRequestsTheEnd();
     void endButtonEndsAtOnce();
     void leavingAPlayScreenStopsItsTimers();
+    void aFaultAtLoadShowsNoHalfLoadedScreen();
 
 private:
     void go(const QString& button);
@@ -194,6 +198,19 @@ void TestNavigator::leavingAPlayScreenStopsItsTimers() {
     go(QStringLiteral("Command1"));
     for (const QPointer<QTimer>& timer : timers)
         QVERIFY(timer.isNull()); // destroyed with their screen
+}
+
+// The careful screen's load needs the radical picture; without it the fault is reported and
+// the half-loaded screen is never shown, nor is any screen built after it.
+void TestNavigator::aFaultAtLoadShowsNoHalfLoadedScreen() {
+    QVERIFY(QFile::remove(content_paths::radicalPicture(m_content->appPath(), 1)));
+    go(QStringLiteral("Command1(0)"));
+    go(QStringLiteral("Command4(1)"));
+    QCOMPARE(m_reporter.files, QStringList{content_paths::radicalPicture(m_content->appPath(), 1)});
+    QVERIFY(visibleWindows().isEmpty());
+    m_navigator->open(Screen::Menu);
+    QCoreApplication::processEvents();
+    QVERIFY(visibleWindows().isEmpty());
 }
 
 QTEST_MAIN(TestNavigator)
