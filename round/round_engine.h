@@ -21,6 +21,7 @@ public:
     static constexpr int kSilverFrom = 85;
     static constexpr int kCopperFrom = 75;
 
+    /// Works on the ports' objects, which must outlive the engine.
     explicit RoundEngine(PlayPorts ports);
 
     /// Resets counts, game-over flag, question records and the recently-used flags 1..219. The
@@ -61,11 +62,12 @@ public:
     /// The score as an exact integer percentage, floor(100 * correct / questions).
     static std::int16_t scoreOf(int correct, int questions);
 
+    /// The screen's game state that the engine runs on.
     GameState& state() { return m_ports.state; }
     const GameState& state() const { return m_ports.state; }
-    PlayView& view() { return m_ports.view; }
 
 private:
+    PlayView& view() { return m_ports.view; }
     void applyEffect(bool right);
     void rate();
     void failOnUnplayableLists() const;
