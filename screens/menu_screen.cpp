@@ -68,7 +68,7 @@ void MenuScreen::buildControls() {
         button->setAccessibleName(radicalName(i + 1));
         button->setAccessibleDescription(
             QStringLiteral("%1の漢字で遊びます").arg(radicalName(i + 1)));
-        connect(button, &QPushButton::clicked, this, [this, i] { chooseRadical(i); });
+        connect(button, &QPushButton::clicked, this, [this, i] { radicalPressed(i); });
     }
 
     auto* howToPlay =
@@ -112,9 +112,9 @@ void MenuScreen::buildControls() {
     }
 }
 
-void MenuScreen::chooseRadical(int index) {
+void MenuScreen::radicalPressed(int index) {
     guarded([this, index] {
-        ::chooseRadical(m_shared, index + 1);
+        chooseRadical(m_shared, index + 1);
         const QString why = whyUnplayable(m_shared);
         if (!why.isEmpty()) {
             // The lists cannot make a game: say so and keep the modes out of reach, also when

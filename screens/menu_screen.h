@@ -22,7 +22,7 @@ Q_SIGNALS:
 
 private:
     void buildControls();
-    void chooseRadical(int index);
+    void radicalPressed(int index);
     void showUnplayable(const QString& why);
 
     SharedState& m_shared;
