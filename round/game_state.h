@@ -13,15 +13,24 @@ inline constexpr std::int16_t kKindX = 2;
 
 inline constexpr int kQuestionsPerGame = 100;
 inline constexpr int kWindowSize = 30;
+/// A place of the no-repeat window that no question has filled yet. It is not a character
+/// number, so an empty place leaving the window clears no character's flag (0 is a character).
+inline constexpr std::int16_t kEmptyPlace = -1;
 
 /// The game state of one play screen. It lives for the whole run (not in the widget), so it
 /// survives the screen's unload; game start resets only part of it.
 struct GameState {
+    static constexpr std::array<std::int16_t, kWindowSize + 1> emptyWindow() {
+        std::array<std::int16_t, kWindowSize + 1> places{};
+        places.fill(kEmptyPlace);
+        return places;
+    }
+
     std::int16_t currentKind = 0;             ///< 1 or 2: the list of the current question
     std::int16_t pendingAnswer = kAnswerNone; ///< the player's answer, 0 = none
     std::int16_t currentCharacter = 0;        ///< character number of the question on screen
     std::array<std::int16_t, kListSize> recentlyUsed{}; ///< 1 for a character in the window
-    std::array<std::int16_t, kWindowSize + 1> window{}; ///< indices 1..30, oldest first
+    std::array<std::int16_t, kWindowSize + 1> window = emptyWindow(); ///< 1..30, oldest first
     std::int16_t questionCount = 0; ///< questions shown, the one on screen included
     std::int16_t correctCount = 0;
     std::int16_t wrongCount = 0;

@@ -28,7 +28,7 @@ void RoundEngine::startGame() {
     s.wrongCount = 0;
     s.gameOver = 0;
     s.records.fill(QuestionRecord{});
-    // Flag 0 stays as it is: an empty window place holds 0 and clears it as it leaves.
+    // Flag 0 is left alone: a character 0 still in the window clears it as it leaves.
     for (int c = 1; c <= kMaxCharacterNo; ++c)
         s.recentlyUsed[c] = 0;
 }
@@ -85,7 +85,8 @@ void RoundEngine::drawQuestion() {
 
     // Window update, in this order: the oldest place's flag is cleared before the new one is
     // set, so a character drawn again while its old entry leaves loses its flag.
-    s.recentlyUsed[s.window[1]] = 0;
+    if (s.window[1] != kEmptyPlace)
+        s.recentlyUsed[s.window[1]] = 0;
     s.recentlyUsed[s.currentCharacter] = 1;
     for (int k = 1; k < kWindowSize; ++k)
         s.window[k] = s.window[k + 1];
