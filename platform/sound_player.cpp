@@ -1,5 +1,6 @@
 #include "platform/sound_player.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
@@ -20,7 +21,8 @@ void SoundPlayer::play(const QString& path) {
     // beginning. Whether a sound plays is never read back: without a sound server the player
     // reports playing forever, and with one the report comes late.
     stop();
-    if (effect)
+    // Without an output device (no sound server) the game goes on in silence.
+    if (effect && !effect->audioDevice().isNull())
         effect->play();
 }
 
@@ -36,7 +38,10 @@ QSoundEffect* SoundPlayer::effectFor(const QString& path) {
     if (!QFileInfo(path).isFile())
         return nullptr;
     auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(path));
+    effect->setObjectName(path);
+    // With no output device the sound is not even loaded: it could never be heard.
+    if (!effect->audioDevice().isNull())
+        effect->setSource(QUrl::fromLocalFile(path));
     m_effects.insert(path, effect);
     return effect;
 }

@@ -48,11 +48,9 @@ private:
             qFatal("cannot write the test sound");
         return path;
     }
+    // The player's effect for `path` (each effect is named by its file).
     static QSoundEffect* effectOf(const SoundPlayer& player, const QString& path) {
-        for (QSoundEffect* effect : player.findChildren<QSoundEffect*>())
-            if (effect->source() == QUrl::fromLocalFile(path))
-                return effect;
-        return nullptr;
+        return player.findChild<QSoundEffect*>(path, Qt::FindDirectChildrenOnly);
     }
 
 private Q_SLOTS:
