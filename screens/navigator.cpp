@@ -35,8 +35,9 @@ void Navigator::open(Screen screen) {
 }
 
 void Navigator::switchTo(Screen screen) {
-    // While the program ends after a content fault, no screen is built any more.
-    if (m_errorPath.failed())
+    // While the program ends (a content fault, the close box, the end button), no screen is
+    // built any more, not even one asked for just before.
+    if (m_errorPath.failed() || m_ending)
         return;
     if (m_current) {
         m_current->unload();
@@ -48,7 +49,7 @@ void Navigator::switchTo(Screen screen) {
     connectScreen(m_current.get(), screen);
     m_current->load();
     if (m_errorPath.failed())
-        return;
+        return; // a half-loaded screen is never shown
     m_current->show();
     if (screen == Screen::Speed)
         static_cast<SpeedScreen*>(m_current.get())->activate();
@@ -82,6 +83,7 @@ void Navigator::connectScreen(ScreenWindow* screen, Screen kind) {
         connect(menu, &MenuScreen::endChosen, this, [this] {
             if (m_current)
                 m_current->unload();
+            m_ending = true;
             Q_EMIT quitRequested(0);
         });
         break;
@@ -101,5 +103,6 @@ void Navigator::connectScreen(ScreenWindow* screen, Screen kind) {
 void Navigator::closeAndQuit() {
     // The window is closed already and its timers are stopped; it is destroyed with the
     // navigator.
+    m_ending = true;
     Q_EMIT quitRequested(0);
 }

@@ -60,4 +60,5 @@ private:
     std::unique_ptr<ScreenWindow> m_current;
     Screen m_currentKind = Screen::Menu;
     std::optional<Screen> m_pending;
+    bool m_ending = false; // the end was asked for: no screen is built any more
 };

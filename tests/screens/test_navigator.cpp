@@ -44,6 +44,7 @@ private Q_SLOTS:
     void closingAWindowRequestsTheEnd();
     void navigatingNeverRequestsTheEnd();
     void endButtonEndsAtOnce();
+    void aChangeAskedForJustBeforeTheCloseBoxShowsNothing();
     void leavingAPlayScreenStopsItsTimers();
     void aFaultAtLoadShowsNoHalfLoadedScreen();
 
@@ -185,6 +186,14 @@ void TestNavigator::endButtonEndsAtOnce() {
     click(m_navigator->currentScreen(), QStringLiteral("Command3"));
     QCOMPARE(quit.size(), 1);
     QCOMPARE(quit.first().first().toInt(), 0);
+}
+
+void TestNavigator::aChangeAskedForJustBeforeTheCloseBoxShowsNothing() {
+    click(m_navigator->currentScreen(), QStringLiteral("Command2"));
+    QVERIFY(m_navigator->currentScreen()->close());
+    QCoreApplication::processEvents();
+    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QVERIFY(visibleWindows().isEmpty());
 }
 
 void TestNavigator::leavingAPlayScreenStopsItsTimers() {
