@@ -68,16 +68,16 @@ void ink(QPainter& painter, const QPainterPath& glyph, qreal weight) {
 
 void question(QPainter& painter) {
     const QPainterPath words =
-        text::fitted(QStringLiteral("ある？ない？"), QRectF(188, 270, 180, 34), 0.02);
+        text::fitted(QStringLiteral("ある？ない？"), QRectF(180, 304, 150, 30), 0.02);
     ink(painter, words, 0.7);
 }
 
 void seal(QPainter& painter) {
-    const QRectF stamp(318, 318, 50, 50);
+    const QRectF stamp(338, 328, 40, 40);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kVermilion);
     painter.drawRoundedRect(stamp, 6, 6);
-    paint::outline(painter, QRect(322, 322, 42, 42), kPaper);
+    paint::outline(painter, QRect(341, 331, 34, 34), kPaper);
     const QPainterPath mark = text::fitted(QStringLiteral("問"), stamp.adjusted(9, 9, -9, -9));
     paint::ink(painter, mark, kPaper, 0.8);
 }
