@@ -24,7 +24,10 @@ QString minchoFamily() {
 } // namespace
 
 QFont mincho(qreal pixelSize) {
-    QFont font(minchoFamily());
+    QFont font;
+    // Other Japanese mincho faces stand in where the IPA font is not installed (Windows).
+    font.setFamilies({minchoFamily(), QStringLiteral("IPAMincho"), QStringLiteral("MS Mincho"),
+                      QStringLiteral("Yu Mincho")});
     font.setPixelSize(qRound(pixelSize));
     font.setStyleStrategy(QFont::PreferOutline);
     font.setHintingPreference(QFont::PreferNoHinting);
