@@ -38,6 +38,18 @@ public:
     QRgb picture(const char* image) const {
         return screen_test::pictureColour(m_screen, QString::fromLatin1(image));
     }
+    /// The picture fills the whole of the control `image`: its corners show `colour`.
+    bool fills(const char* image, QRgb colour) const {
+        const QWidget* widget = screen_test::control(m_screen, QString::fromLatin1(image));
+        const QImage drawn = const_cast<QWidget*>(widget)->grab().toImage();
+        const int right = drawn.width() - 1;
+        const int bottom = drawn.height() - 1;
+        for (const QPoint& corner :
+             {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+            if (drawn.pixel(corner) != colour)
+                return false;
+        return true;
+    }
     /// The character on screen, read from its picture's colour (see TestContent).
     int character() const { return qRed(picture("Image3")); }
     QString lastSound() const {

@@ -204,6 +204,8 @@ void TestCarefulScreen::ratingPicturesAtTheirBoundaries() {
     tick(1.0);
     QVERIFY(probe.shown("Image5"));
     QCOMPARE(probe.picture("Image5"), TestContent::namedColour(picture));
+    // The 50 x 60 picture is scaled to the whole of Image5, 184 x 225.
+    QVERIFY(probe.fills("Image5", TestContent::namedColour(picture)));
     QCOMPARE(screen_test::control(screen(), QStringLiteral("Image5"))->accessibleName(), name);
     QVERIFY(probe.gaugeShows(right, 100 - right));
 }

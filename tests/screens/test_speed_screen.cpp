@@ -106,6 +106,8 @@ void TestSpeedScreen::countdownThenAWholeGameThenAnotherCountdown() {
     // Step 3: only the countdown picture in the black window, the first beep.
     QVERIFY(probe.shown("Image6"));
     QCOMPARE(probe.picture("Image6"), TestContent::namedColour(QStringLiteral("3.gif")));
+    // The 50 x 60 picture is scaled to the whole of Image6, 138 x 88.
+    QVERIFY(probe.fills("Image6", TestContent::namedColour(QStringLiteral("3.gif"))));
     QCOMPARE(probe.picture("Image2"), QRgb(0)); // no radical picture yet
     QVERIFY(!probe.shown("Image3") && !probe.shown("Image5"));
     QCOMPARE(probe.lastSound(), sound(u"pipi.wav"));
