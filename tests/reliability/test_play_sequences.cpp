@@ -1,0 +1,74 @@
+#include "play_sequence.h"
+#include "screens/test_content.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTest>
+
+// Random play on the real screens: seeded, repeatable sequences of presses, ticks, clock jumps
+// (midnight included), another game and trips to the menu, with the rules checked after every
+// event. KQ_SEQUENCES=<n> sets the sequences per screen (10000 for a long run on demand);
+// KQ_SEED=<seed> replays the one sequence that a failure printed.
+class TestPlaySequences : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void randomSequences_data();
+    void randomSequences();
+
+private:
+    std::unique_ptr<TestContent> m_content;
+};
+
+void TestPlaySequences::initTestCase() {
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    m_content = std::make_unique<TestContent>();
+    QVERIFY(m_content->isValid());
+    // Radical 5: 80 characters, character 0 among them. Radical 2: exactly 31 different
+    // characters, so that every draw past the 30th has a single character left to take.
+    m_content->writeList(5, 'o', TestContent::range(0, 40));
+    m_content->writeList(5, 'x', TestContent::range(101, 40));
+    m_content->writeList(2, 'o', TestContent::range(0, 16));
+    m_content->writeList(2, 'x', TestContent::range(150, 15));
+    m_content->writeCharacterPictures(TestContent::range(0, 40) + TestContent::range(101, 40) +
+                                      TestContent::range(150, 15));
+    m_content->writeHowToPlay("rules\r\n");
+}
+
+void TestPlaySequences::randomSequences_data() {
+    QTest::addColumn<bool>("speed");
+    QTest::addColumn<int>("defaultCount");
+    QTest::newRow("careful") << false << 200;
+    QTest::newRow("speed") << true << 60;
+}
+
+void TestPlaySequences::randomSequences() {
+    QFETCH(bool, speed);
+    QFETCH(int, defaultCount);
+    const int count = qEnvironmentVariableIsSet("KQ_SEQUENCES")
+                          ? qEnvironmentVariableIntValue("KQ_SEQUENCES")
+                          : defaultCount;
+    const bool replay = qEnvironmentVariableIsSet("KQ_SEED");
+    const std::uint64_t firstSeed =
+        replay ? qEnvironmentVariable("KQ_SEED").toULongLong() : (speed ? 500000 : 1);
+
+    SequenceStats stats;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (int i = 0; i < (replay ? 1 : count); ++i) {
+        PlaySequence sequence(m_content->appPath(), speed, firstSeed + i, stats);
+        const QString fault = sequence.run();
+        if (!fault.isEmpty())
+            QFAIL(qPrintable(fault));
+    }
+    qInfo("%s: %ld sequences, %ld events, %ld invariants checked, %ld questions drawn, "
+          "%ld judged, %ld games rated, %lld ms",
+          speed ? "speed" : "careful", stats.sequences, stats.events, stats.checks, stats.draws,
+          stats.judgements, stats.ratings, static_cast<long long>(elapsed.elapsed()));
+    // The sequences must reach the end of games, or the rating and another game go untested.
+    QVERIFY(stats.ratings > 0);
+    QVERIFY(stats.judgements > 0);
+}
+
+QTEST_MAIN(TestPlaySequences)
+#include "test_play_sequences.moc"
