@@ -29,6 +29,10 @@ QString xListFile(const QString& appPath, int radicalNo) {
     return join(appPath, QStringLiteral("\\data\\ox\\h%1x.dat").arg(radicalDigit(radicalNo)));
 }
 
+QString kanjiTableFile(const QString& appPath) {
+    return join(appPath, QStringLiteral("\\data\\ox\\kanji.tsv"));
+}
+
 QString howToPlayFile(const QString& appPath) {
     return join(appPath, QStringLiteral("\\data\\遊び方.txt"));
 }

@@ -20,6 +20,8 @@ QString radicalDigit(int radicalNo);
 QString oListFile(const QString& appPath, int radicalNo);
 QString xListFile(const QString& appPath, int radicalNo);
 QString howToPlayFile(const QString& appPath);
+/// The optional table of the real kanji of each component, beside the word lists.
+QString kanjiTableFile(const QString& appPath);
 QString radicalPicture(const QString& appPath, int radicalNo);
 QString characterPicture(const QString& appPath, int characterNo);
 /// A picture under "\data\画像\" by file name (waku.gif, gmedal.gif, 3.gif...).

@@ -17,6 +17,8 @@ void chooseRadical(SharedState& state, int radicalNo) {
     const QString xFile = content_paths::xListFile(state.appPath, radicalNo);
     state.oCount = loadWordList(oFile, state.oList);
     state.xCount = loadWordList(xFile, state.xList);
+    // Optional: only the review of a game names characters with it.
+    state.kanji = KanjiTable::load(content_paths::kanjiTableFile(state.appPath));
 }
 
 QString whyUnplayable(const SharedState& state) {

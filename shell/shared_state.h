@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/kanji_table.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -20,4 +22,5 @@ struct SharedState {
     WordListArray oList{};      ///< character numbers of the real characters
     std::int16_t xCount = 0;    ///< items in xList (indices 1..xCount)
     WordListArray xList{};      ///< character numbers of the made-up characters
+    KanjiTable kanji; ///< what each character picture shows, when the content says (optional)
 };

@@ -1,0 +1,89 @@
+#include "shell/kanji_table.h"
+
+#include "shell/shared_state.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QStringList>
+
+static_assert(KanjiTable::kComponents == kListSize, "one row per character number");
+
+namespace {
+
+// The generator writes some 20 KiB; anything far larger is not a table of 220 lines.
+constexpr qint64 kLargestFile = 1 << 20;
+constexpr int kFields = 2 + kRadicalCount;
+
+bool isOneCharacter(const QString& text) {
+    return text.toUcs4().size() == 1 && !text.at(0).isSpace();
+}
+
+// A character number written as the generator writes it: plain decimal digits, 0 to 219.
+int numberOf(const QString& text) {
+    if (text.isEmpty() || text.size() > 3)
+        return -1;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+    const int number = text.toInt();
+    return number < KanjiTable::kComponents ? number : -1;
+}
+
+} // namespace
+
+KanjiTable KanjiTable::parse(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return {};
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+
+    KanjiTable table;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty())
+            continue;
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() != kFields)
+            return {};
+        const int number = numberOf(fields[0]);
+        if (number < 0 || !isOneCharacter(fields[1]))
+            return {};
+        Row& row = table.m_table[static_cast<std::size_t>(number)];
+        if (!row.component.isEmpty())
+            return {}; // the same number twice: which line is right cannot be told
+        row.component = fields[1];
+        for (int d = 0; d < kRadicalCount; ++d) {
+            const QString& cell = fields[2 + d];
+            if (!cell.isEmpty() && !isOneCharacter(cell))
+                return {};
+            row.kanji[static_cast<std::size_t>(d)] = cell;
+        }
+        ++table.m_rows;
+    }
+    return table;
+}
+
+KanjiTable KanjiTable::load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestFile)
+        return {};
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile || file.error() != QFileDevice::NoError)
+        return {};
+    return parse(bytes);
+}
+
+QString KanjiTable::component(int number) const {
+    if (number < 0 || number >= kComponents)
+        return {};
+    return m_table[static_cast<std::size_t>(number)].component;
+}
+
+QString KanjiTable::kanji(int number, int radicalNo) const {
+    if (number < 0 || number >= kComponents || radicalNo < 1 || radicalNo > kRadicalCount)
+        return {};
+    return m_table[static_cast<std::size_t>(number)].kanji[static_cast<std::size_t>(radicalNo - 1)];
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "shell/radicals.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+/// The optional table of what each character picture shows: the component drawn in picture
+/// b{number}.gif and, for each radical, the real kanji that radical and component form. The
+/// content generator writes it beside the word lists (UTF-8, one line per component: number,
+/// component and six kanji cells separated by tabs, a cell empty where the pair forms none).
+/// It only names characters in the review of a game: a missing or malformed table is an empty
+/// one, and the game plays on without it.
+class KanjiTable {
+public:
+    /// Character numbers 0 to 219, one per component picture.
+    static constexpr int kComponents = 220;
+
+    /// Parses the bytes of a table; anything malformed gives an empty table.
+    static KanjiTable parse(const QByteArray& bytes);
+    /// Reads and parses the table file; a missing, unreadable or malformed file gives an empty
+    /// table.
+    static KanjiTable load(const QString& path);
+
+    /// Whether the table names no component at all.
+    bool isEmpty() const { return m_rows == 0; }
+    /// The component drawn in picture b{number}.gif; empty when the table does not name it.
+    QString component(int number) const;
+    /// The real kanji that radical `radicalNo` (1 to 6) and component `number` form; empty when
+    /// they form none or the table does not say.
+    QString kanji(int number, int radicalNo) const;
+
+private:
+    struct Row {
+        QString component; ///< empty for a number the table does not list
+        std::array<QString, kRadicalCount> kanji;
+    };
+    std::array<Row, kComponents> m_table{};
+    int m_rows = 0;
+};
