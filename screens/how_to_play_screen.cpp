@@ -40,6 +40,7 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
     back->setAccessibleDescription(QStringLiteral("メニューに戻ります"));
     connect(back, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT menuRequested(); }); });
+    bindKey(QKeySequence(Qt::Key_Escape), back);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));

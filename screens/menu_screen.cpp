@@ -8,6 +8,7 @@
 #include "shell/radicals.h"
 
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <array>
 
@@ -69,6 +70,7 @@ void MenuScreen::buildControls() {
         button->setAccessibleDescription(
             QStringLiteral("%1の漢字で遊びます").arg(radicalName(i + 1)));
         connect(button, &QPushButton::clicked, this, [this, i] { radicalPressed(i); });
+        bindKey(QKeySequence(Qt::Key_1 + i), button);
     }
 
     auto* howToPlay =
@@ -78,6 +80,7 @@ void MenuScreen::buildControls() {
     howToPlay->setAccessibleDescription(QStringLiteral("遊び方を読みます"));
     connect(howToPlay, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT howToPlayChosen(); }); });
+    bindKey(QKeySequence(Qt::Key_H), howToPlay);
 
     auto* end =
         new PictureButton(QStringLiteral("Command3"), artwork_cache::words(artwork::Words::EndGame),
@@ -94,6 +97,12 @@ void MenuScreen::buildControls() {
     framePalette.setColor(QPalette::WindowText, Qt::white);
     framePalette.setColor(QPalette::Text, Qt::white);
     m_modeFrame->setPalette(framePalette);
+    // The radical's name must read at a glance: a large bold mincho that still fits the strip
+    // above the mode buttons (21 pixels).
+    QFont captionFont(QStringLiteral("ＭＳ 明朝"));
+    captionFont.setPixelSize(16);
+    captionFont.setBold(true);
+    m_modeFrame->setFont(captionFont);
     m_modeFrame->setVisible(false);
 
     const std::array<std::pair<artwork::Words, QString>, 2> modes{{
@@ -109,6 +118,8 @@ void MenuScreen::buildControls() {
             QStringLiteral("%1で始めます").arg(modes[static_cast<std::size_t>(i)].second));
         connect(button, &QPushButton::clicked, this,
                 [this, i] { guarded([this, i] { Q_EMIT modeChosen(i); }); });
+        // S for the speed mode, J for the careful one; inactive while the frame is hidden.
+        bindKey(QKeySequence(i == 0 ? Qt::Key_S : Qt::Key_J), button);
     }
 }
 
@@ -124,6 +135,8 @@ void MenuScreen::radicalPressed(int index) {
             return;
         }
         m_modeFrame->setTitle(radicalName(m_shared.radicalNo));
+        m_modeFrame->setAccessibleName(radicalName(m_shared.radicalNo));
+        m_modeFrame->setAccessibleDescription(QStringLiteral("ゲームのモードを選びます"));
         m_modeFrame->setVisible(true);
     });
 }

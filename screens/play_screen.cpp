@@ -2,15 +2,18 @@
 
 #include "platform/picture_loader.h"
 #include "platform/sound_player.h"
+#include "round/gauge_cells.h"
 #include "screens/artwork/gauge_art.h"
 #include "screens/artwork_cache.h"
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
+#include "screens/question_review.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
 
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QLabel>
 #include <QTimer>
 #include <tuple>
@@ -86,6 +89,11 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
     m_images[3]->setAccessibleName(definition.bannerName);
     m_images[2]->setVisible(false);
     m_images[4]->setVisible(false);
+    // The rating tells the player that the gauge now reads back the game; it takes the pointer
+    // for that (nothing under it can be clicked).
+    m_images[4]->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    m_images[4]->setToolTip(QStringLiteral("ゲージのマスを指すと、その問題を振り返れます"));
+    m_images[4]->setAccessibleDescription(m_images[4]->toolTip());
     if (definition.hasCountdown)
         m_images[5]->setVisible(false);
 
@@ -93,6 +101,7 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
     m_gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
     m_gauge->setAccessibleDescription(
         QStringLiteral("正解は下から緑、不正解は上から赤のますで示します"));
+    m_gauge->setCellText([this](int cell) { return reviewOfCell(cell); });
 }
 
 void PlayScreen::buildLabels() {
@@ -133,6 +142,10 @@ void PlayScreen::buildButtons() {
         button->setAccessibleDescription(description);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { guarded([this, i] { answerPressed(i); }); });
+        // O or the left arrow answers "ある", X or the right arrow "ない", like the buttons'
+        // places on the screen.
+        bindKey(QKeySequence(i == 0 ? Qt::Key_O : Qt::Key_X), button);
+        bindKey(QKeySequence(i == 0 ? Qt::Key_Left : Qt::Key_Right), button);
     }
 
     m_anotherGame =
@@ -143,6 +156,7 @@ void PlayScreen::buildButtons() {
     m_anotherGame->setVisible(false);
     connect(m_anotherGame, &QPushButton::clicked, this,
             [this] { guarded([this] { anotherGamePressed(); }); });
+    bindKey(QKeySequence(Qt::Key_R), m_anotherGame);
 }
 
 void PlayScreen::buildTimers(bool hasCountdown) {
@@ -218,7 +232,7 @@ QString PlayScreen::describePicture(PlayControl which, const QString& path) cons
         if (base == QLatin1String("cmedal"))
             return QStringLiteral("銅メダル");
         if (base == QLatin1String("karasu"))
-            return QStringLiteral("カラス");
+            return QStringLiteral("カラス（不合格）");
         return base;
     case PlayControl::Image6:
         return QStringLiteral("カウントダウン %1").arg(base);
@@ -226,6 +240,19 @@ QString PlayScreen::describePicture(PlayControl which, const QString& path) cons
         break;
     }
     return {};
+}
+
+QString PlayScreen::reviewOfCell(int cell) const {
+    // Only a rated game is reviewed: during play and its ending the cells stay silent, so
+    // nothing gives away an answer.
+    if (m_anotherGame->isHidden() || cell < 1 || cell > kGaugeCells)
+        return {};
+    const GameState& state = gameState();
+    const int question = gaugeCellQuestions(state)[static_cast<std::size_t>(cell - 1)];
+    if (question < 1 || question > kQuestionsPerGame)
+        return {};
+    return question_review::describe(state.records[static_cast<std::size_t>(question - 1)],
+                                     m_shared);
 }
 
 void PlayScreen::loadGauge(const QString& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "round/game_state.h"
 #include "round/play_view.h"
 #include "screens/artwork/artwork.h"
 #include "screens/control_geometry.h"
@@ -57,6 +58,8 @@ protected:
     virtual void timerTicked(PlayTimer timer) = 0;
     /// Command3, already guarded.
     virtual void anotherGamePressed() = 0;
+    /// The screen's game state, read by the review of a finished game.
+    virtual const GameState& gameState() const = 0;
 
 private:
     void buildPictures(const PlayScreenDefinition& definition);
@@ -66,6 +69,7 @@ private:
     QWidget* control(PlayControl control) const;
     ImageControl* image(PlayControl control) const;
     QString describePicture(PlayControl control, const QString& path) const;
+    QString reviewOfCell(int cell) const;
 
     const SharedState& m_shared;
     QString m_bannerName;

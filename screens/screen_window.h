@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+class QAbstractButton;
+class QKeySequence;
+
 /// What the four screens have in common: every handler runs through the error path, the load
 /// handler runs when the navigator has built the screen, and the close box is reported so that
 /// the navigator can end the program (a navigation unloads screens without closing them).
@@ -29,7 +32,13 @@ protected:
     /// The screen's own load handling (already guarded).
     virtual void onLoad() {}
 
+    /// Makes `key` a way to press `button`: it clicks the button, so it does exactly what the
+    /// click does, and nothing while the button is hidden or disabled. A held key presses once.
+    void bindKey(const QKeySequence& key, QAbstractButton* button);
+
     void closeEvent(QCloseEvent* event) override;
+    /// Return and Enter press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ErrorPath& m_errorPath;

@@ -157,7 +157,7 @@ void TestCarefulScreen::wholeGameToTheCrowAndAnotherGame() {
     QVERIFY(probe.shown("Image5"));
     QCOMPARE(probe.picture("Image5"), TestContent::namedColour(QStringLiteral("karasu.gif")));
     QCOMPARE(screen_test::control(screen(), QStringLiteral("Image5"))->accessibleName(),
-             QStringLiteral("カラス"));
+             QStringLiteral("カラス（不合格）"));
     QCOMPARE(probe.lastSound(), content_paths::sound(m_content->appPath(), u"karasu.wav"));
     QVERIFY(!probe.shown("Image2") && !probe.shown("Image3") && !probe.shown("Image4"));
     QVERIFY(probe.shown("Command3"));
@@ -181,7 +181,7 @@ void TestCarefulScreen::ratingPicturesAtTheirBoundaries_data() {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("name");
     QTest::newRow("74 crow") << 74 << "karasu.gif"
-                             << "カラス";
+                             << "カラス（不合格）";
     QTest::newRow("75 copper") << 75 << "cmedal.gif"
                                << "銅メダル";
     QTest::newRow("85 silver") << 85 << "smedal.gif"

@@ -45,6 +45,10 @@ void TestContent::writeHowToPlay(const QByteArray& bytes) {
     writeFile(content_paths::howToPlayFile(appPath()), bytes);
 }
 
+void TestContent::writeKanjiTable(const QByteArray& bytes) {
+    writeFile(content_paths::kanjiTableFile(appPath()), bytes);
+}
+
 void TestContent::writeCharacterPictures(const QList<int>& characters) {
     for (int n : characters)
         writePicture(content_paths::characterPicture(appPath(), n), 140, 231, characterColour(n));

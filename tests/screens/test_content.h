@@ -23,6 +23,8 @@ public:
     void removeList(int radical, char kind);
     /// Writes the how-to-play text as raw bytes.
     void writeHowToPlay(const QByteArray& bytes);
+    /// Writes the optional kanji table beside the word lists as raw bytes.
+    void writeKanjiTable(const QByteArray& bytes);
     /// Writes the character pictures of `characters`.
     void writeCharacterPictures(const QList<int>& characters);
 

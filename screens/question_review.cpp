@@ -1,0 +1,53 @@
+#include "screens/question_review.h"
+
+#include "round/game_state.h"
+#include "shell/radicals.h"
+
+namespace question_review {
+
+namespace {
+
+// The radicals in their left-hand forms, as the radical pictures draw them.
+QString radicalShape(int radicalNo) {
+    static const char16_t* const shapes[kRadicalCount] = {u"言", u"亻", u"扌", u"糸", u"木", u"氵"};
+    if (radicalNo < 1 || radicalNo > kRadicalCount)
+        return {};
+    return QString::fromUtf16(shapes[radicalNo - 1]);
+}
+
+QString answerText(std::int16_t answer) {
+    switch (answer) {
+    case kKindO:
+        return QStringLiteral("ある");
+    case kKindX:
+        return QStringLiteral("ない");
+    default:
+        return QStringLiteral("回答なし"); // a speed question left without an answer
+    }
+}
+
+} // namespace
+
+QString characterText(const QuestionRecord& record, const SharedState& shared) {
+    const KanjiTable& table = shared.kanji;
+    const QString component = table.component(record.character);
+    if (component.isEmpty()) {
+        const QString picture = QStringLiteral("b%1.gif").arg(record.character);
+        return radicalName(shared.radicalNo) + QStringLiteral("＋") + picture;
+    }
+    const QString kanji = table.kanji(record.character, shared.radicalNo);
+    if (record.kind == kKindO && !kanji.isEmpty())
+        return kanji;
+    return radicalShape(shared.radicalNo) + QStringLiteral("＋") + component;
+}
+
+QString describe(const QuestionRecord& record, const SharedState& shared) {
+    const QString exists =
+        record.kind == kKindO ? QStringLiteral("（ある）") : QStringLiteral("（存在しない字）");
+    return QStringLiteral("第 %1 問　%2%3　あなたの答え：%4 %5")
+        .arg(record.question)
+        .arg(characterText(record, shared), exists, answerText(record.answer),
+             record.right ? QStringLiteral("○") : QStringLiteral("✗"));
+}
+
+} // namespace question_review

@@ -1,0 +1,256 @@
+#include "fakes/fake_clock.h"
+#include "fakes/scripted_random.h"
+#include "play_screen_probe.h"
+#include "recording_reporter.h"
+#include "screens/navigator.h"
+#include "screens/screen_window.h"
+#include "shell/content_paths.h"
+
+#include <QHelpEvent>
+#include <QToolTip>
+
+using namespace screen_test;
+
+namespace {
+
+// Radical 1 (ごんべん): real characters 1 to 40, made-up ones 101 to 140.
+constexpr int kLastO = 40;
+
+// A kanji table for the test content: component 7 is 吾, which forms 語 with ごんべん;
+// component 105 is 頼, which forms nothing with it. The other components are listed too, so
+// that the table is complete for every question; they are named by 丁 and form 訂.
+QByteArray kanjiTable() {
+    QByteArray bytes;
+    for (int n : TestContent::range(1, kLastO) + TestContent::range(101, 40)) {
+        const bool real = n <= kLastO;
+        const QString component = n == 7 ? "吾" : n == 105 ? "頼" : "丁";
+        const QString kanji = n == 7 ? "語" : real ? "訂" : "";
+        bytes += QStringLiteral("%1\t%2\t%3\t\t\t\t\t\r\n").arg(n).arg(component, kanji).toUtf8();
+    }
+    return bytes;
+}
+
+// Kind and list draws that show character 7 (real, index 7 of 40) and character 105 (made up,
+// index 5 of 40).
+constexpr double kRealList = 0.1;
+constexpr double kMadeUpList = 0.9;
+constexpr double kIndex7 = 6.5 / 40;
+constexpr double kIndex5 = 4.5 / 40;
+
+// The middle of gauge cell k, counted from the top, in the gauge's own pixels.
+QPoint cellPoint(int k) {
+    return {40, 28 + 3 * k};
+}
+
+// Takes away a hover text at once (QToolTip itself lets it fade out).
+void closeToolTip() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("qtooltip_label"))
+            widget->hide();
+    QVERIFY(!QToolTip::isVisible());
+}
+
+} // namespace
+
+// The review of a finished game: every painted gauge cell tells its question through the real
+// gauge widget, and only once the game is rated.
+class TestGameReview : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void everyCellTellsItsQuestionAfterTheRating();
+    void cellsStaySilentDuringPlayAndTheEnding();
+    void realToolTipEventsShowTheText();
+    void withoutAUsableTableThePictureIsNamed_data();
+    void withoutAUsableTableThePictureIsNamed();
+    void speedQuestionWithoutAnAnswer();
+
+private:
+    void openCareful();
+    /// Plays a whole careful game: question 1 character 7 answered "ない" (wrong), question 2
+    /// character 105 answered "ない" (right), then every third question wrong.
+    void playScriptedGame();
+    void rate();
+    GaugeBox* gauge() const { return control<GaugeBox>(screen(), QStringLiteral("Picture1")); }
+    QWidget* screen() const { return m_navigator->currentScreen(); }
+
+    std::unique_ptr<TestContent> m_content;
+    FakeClock m_clock{36000.0};
+    ScriptedRandom m_random;
+    RecordingReporter m_reporter;
+    std::unique_ptr<Navigator> m_navigator;
+    QList<bool> m_right; // per question, from question 1
+};
+
+void TestGameReview::init() {
+    m_content = std::make_unique<TestContent>();
+    QVERIFY(m_content->isValid());
+    m_content->writeList(1, 'o', TestContent::range(1, kLastO));
+    m_content->writeList(1, 'x', TestContent::range(101, 40));
+    m_content->writeCharacterPictures(TestContent::range(1, kLastO) + TestContent::range(101, 40));
+    m_content->writeKanjiTable(kanjiTable());
+    m_clock.set(36000.0);
+    m_random = ScriptedRandom{kRealList, kIndex7, kMadeUpList, kIndex5};
+    m_reporter = RecordingReporter();
+    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
+    m_navigator->start();
+    m_right.clear();
+}
+
+void TestGameReview::cleanup() {
+    closeToolTip();
+    QVERIFY(m_reporter.files.isEmpty());
+    m_navigator.reset();
+}
+
+void TestGameReview::openCareful() {
+    click(screen(), QStringLiteral("Command1(0)"));
+    click(screen(), QStringLiteral("Command4(1)"));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_navigator->currentKind(), Screen::Careful);
+}
+
+void TestGameReview::playScriptedGame() {
+    PlayScreenProbe probe(screen());
+    QCOMPARE(probe.character(), 7);
+    for (int q = 1; q <= 100; ++q) {
+        const bool real = probe.character() <= kLastO;
+        const bool right = q == 2 || (q > 2 && q % 3 != 0);
+        click(screen(), QStringLiteral("Command2(%1)").arg(real == right ? 0 : 1));
+        m_right << right;
+        if (q == 1)
+            QCOMPARE(probe.character(), 105);
+    }
+}
+
+void TestGameReview::rate() {
+    m_clock.advance(1.0);
+    tickRunningTimers(screen());
+    QVERIFY(PlayScreenProbe(screen()).shown("Command3"));
+}
+
+void TestGameReview::everyCellTellsItsQuestionAfterTheRating() {
+    openCareful();
+    playScriptedGame();
+    rate();
+    GaugeBox* box = gauge();
+    QCOMPARE(box->toolTipAt(cellPoint(1)),
+             QStringLiteral("第 1 問　語（ある）　あなたの答え：ない ✗"));
+    QCOMPARE(box->toolTipAt(cellPoint(100)),
+             QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：ない ○"));
+
+    // Wrong cells from the top and right cells from the bottom, each in the order of the
+    // questions; every cell names exactly one question and every question has one cell.
+    QList<int> wrongQuestions;
+    QList<int> rightQuestions;
+    for (int q = 1; q <= 100; ++q)
+        (m_right[q - 1] ? rightQuestions : wrongQuestions) << q;
+    QSet<QString> seen;
+    for (int k = 1; k <= 100; ++k) {
+        const bool wrongCell = k <= wrongQuestions.size();
+        const int question = wrongCell ? wrongQuestions[k - 1] : rightQuestions[100 - k];
+        const QString text = box->toolTipAt(cellPoint(k));
+        QVERIFY2(text.startsWith(QStringLiteral("第 %1 問　").arg(question)), qPrintable(text));
+        QVERIFY2(text.endsWith(wrongCell ? QStringLiteral(" ✗") : QStringLiteral(" ○")),
+                 qPrintable(text));
+        // Both rows of a cell name it.
+        QCOMPARE(box->toolTipAt(cellPoint(k) + QPoint(0, 1)), text);
+        seen.insert(text);
+    }
+    QCOMPARE(seen.size(), 100);
+    // Outline, labels and the white lines between cells name nothing.
+    for (const QPoint& p : {QPoint(40, 0), QPoint(40, 15), QPoint(40, 30), QPoint(40, 33),
+                            QPoint(40, 330), QPoint(40, 345), QPoint(0, 31), QPoint(80, 31)})
+        QVERIFY2(box->toolTipAt(p).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(p.y())));
+
+    // The rating tells the player about it.
+    QCOMPARE(control(screen(), QStringLiteral("Image5"))->toolTip(),
+             QStringLiteral("ゲージのマスを指すと、その問題を振り返れます"));
+
+    // Another game: the cells are silent again.
+    click(screen(), QStringLiteral("Command3"));
+    click(screen(), QStringLiteral("Command2(0)"));
+    for (int k : {1, 100})
+        QVERIFY(gauge()->toolTipAt(cellPoint(k)).isEmpty());
+}
+
+void TestGameReview::cellsStaySilentDuringPlayAndTheEnding() {
+    openCareful();
+    PlayScreenProbe probe(screen());
+    click(screen(), QStringLiteral("Command2(1)")); // question 1, character 7: wrong
+    click(screen(), QStringLiteral("Command2(1)")); // question 2, character 105: right
+    QCOMPARE(probe.cell(1), artwork::kGaugeRed);
+    QCOMPARE(probe.cell(100), artwork::kGaugeGreen);
+    QVERIFY(gauge()->toolTipAt(cellPoint(1)).isEmpty());
+    QVERIFY(gauge()->toolTipAt(cellPoint(100)).isEmpty());
+    for (int q = 3; q <= 100; ++q)
+        click(screen(), QStringLiteral("Command2(0)"));
+    QVERIFY(probe.running("Timer2")); // the ending, not yet rated
+    QVERIFY(gauge()->toolTipAt(cellPoint(1)).isEmpty());
+    QHelpEvent event(QEvent::ToolTip, cellPoint(1), gauge()->mapToGlobal(cellPoint(1)));
+    QApplication::sendEvent(gauge(), &event);
+    QVERIFY(QToolTip::text().isEmpty());
+}
+
+void TestGameReview::realToolTipEventsShowTheText() {
+    openCareful();
+    playScriptedGame();
+    rate();
+    const auto hover = [this](const QPoint& at) {
+        QHelpEvent event(QEvent::ToolTip, at, gauge()->mapToGlobal(at));
+        QApplication::sendEvent(gauge(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    // The label areas and the white lines show nothing.
+    QVERIFY(hover(QPoint(40, 345)).isEmpty());
+    QVERIFY(hover(cellPoint(1) + QPoint(0, 2)).isEmpty());
+    QCOMPARE(hover(cellPoint(1)), QStringLiteral("第 1 問　語（ある）　あなたの答え：ない ✗"));
+    QCOMPARE(hover(cellPoint(100) + QPoint(-30, 1)),
+             QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：ない ○"));
+}
+
+void TestGameReview::withoutAUsableTableThePictureIsNamed_data() {
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<QByteArray>("table");
+    QTest::newRow("no table") << false << QByteArray();
+    QTest::newRow("malformed table") << true << QByteArray("7\t吾\t語\r\n");
+}
+
+void TestGameReview::withoutAUsableTableThePictureIsNamed() {
+    QFETCH(bool, present);
+    QFETCH(QByteArray, table);
+    QFile::remove(content_paths::kanjiTableFile(m_content->appPath()));
+    if (present)
+        m_content->writeKanjiTable(table);
+    openCareful();
+    playScriptedGame();
+    rate();
+    QCOMPARE(gauge()->toolTipAt(cellPoint(1)),
+             QStringLiteral("第 1 問　ごんべん＋b7.gif（ある）　あなたの答え：ない ✗"));
+    QCOMPARE(gauge()->toolTipAt(cellPoint(100)),
+             QStringLiteral("第 2 問　ごんべん＋b105.gif（存在しない字）　あなたの答え：ない ○"));
+}
+
+void TestGameReview::speedQuestionWithoutAnAnswer() {
+    click(screen(), QStringLiteral("Command1(0)"));
+    click(screen(), QStringLiteral("Command4(0)"));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_navigator->currentKind(), Screen::Speed);
+    PlayScreenProbe probe(screen());
+    // Nobody presses anything: every question is judged wrong, without an answer.
+    for (int i = 0; i < 3000 && !probe.shown("Command3"); ++i) {
+        m_clock.advance(0.1);
+        tickRunningTimers(screen());
+    }
+    QVERIFY(probe.shown("Command3"));
+    QCOMPARE(gauge()->toolTipAt(cellPoint(1)),
+             QStringLiteral("第 1 問　語（ある）　あなたの答え：回答なし ✗"));
+    QCOMPARE(gauge()->toolTipAt(cellPoint(2)),
+             QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：回答なし ✗"));
+    QCOMPARE(control(screen(), QStringLiteral("Image5"))->accessibleName(),
+             QStringLiteral("カラス（不合格）"));
+}
+
+QTEST_MAIN(TestGameReview)
+#include "test_game_review.moc"
