@@ -26,7 +26,9 @@ QString readGauge(const QImage& source, int& green, int& red) {
     if (source.width() != kGaugeWidth || source.height() != kGaugeHeight)
         return QStringLiteral("the gauge is %1 x %2").arg(source.width()).arg(source.height());
     const QImage gauge = source.convertToFormat(QImage::Format_RGB32);
-    const auto row = [&gauge](int y) { return reinterpret_cast<const QRgb*>(gauge.constScanLine(y)); };
+    const auto row = [&gauge](int y) {
+        return reinterpret_cast<const QRgb*>(gauge.constScanLine(y));
+    };
     const auto opaque = [](QRgb pixel) { return pixel | 0xff000000u; };
     const auto cellColour = [&](int k) { return opaque(row(gaugeCellTopRow(k))[kGaugeSeedX]); };
     while (red < kGaugeCells && cellColour(red + 1) == kGaugeRed)
@@ -34,7 +36,7 @@ QString readGauge(const QImage& source, int& green, int& red) {
     while (green < kGaugeCells - red && cellColour(kGaugeCells - green) == kGaugeGreen)
         ++green;
     for (int k = 1; k <= kGaugeCells; ++k) {
-        const QRgb expected = k <= red                    ? kGaugeRed
+        const QRgb expected = k <= red                  ? kGaugeRed
                               : k > kGaugeCells - green ? kGaugeGreen
                                                         : kGaugeBlue;
         for (int y = gaugeCellTopRow(k); y <= gaugeCellTopRow(k) + 1; ++y) {
@@ -64,8 +66,8 @@ QString readGauge(const QImage& source, int& green, int& red) {
 
 PlaySequence::PlaySequence(const QString& appPath, bool speed, std::uint64_t seed,
                            SequenceStats& stats)
-    : m_speed(speed), m_seed(seed), m_choices(seed * 0x9E3779B97F4A7C15ULL + 7),
-      m_stats(stats), m_random(seed), m_navigator(appPath, m_clock, m_random, m_reporter) {}
+    : m_speed(speed), m_seed(seed), m_choices(seed * 0x9E3779B97F4A7C15ULL + 7), m_stats(stats),
+      m_random(seed), m_navigator(appPath, m_clock, m_random, m_reporter) {}
 
 double PlaySequence::uniform() {
     m_choices = m_choices * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -164,7 +166,7 @@ bool PlaySequence::apply(const Event& event) {
         // The last second of the day, then the first of the next: a wait that spans midnight
         // must still end.
         m_clock.set(m_clock.secondsSinceMidnight() >= 86399.0 ? event.seconds
-                                                               : 86399.0 + event.seconds);
+                                                              : 86399.0 + event.seconds);
         deliverTicks();
         return true;
     case Kind::Another:
@@ -182,7 +184,8 @@ bool PlaySequence::apply(const Event& event) {
             if (!click(QStringLiteral("Command2")))
                 return false;
             QCoreApplication::processEvents();
-            if (m_navigator.currentKind() != Screen::HowToPlay || !click(QStringLiteral("Command1")))
+            if (m_navigator.currentKind() != Screen::HowToPlay ||
+                !click(QStringLiteral("Command1")))
                 return false;
             QCoreApplication::processEvents();
         }
@@ -228,8 +231,8 @@ void PlaySequence::deliverTicks() {
 
 bool PlaySequence::command3Shown() const {
     const QWidget* screen = m_navigator.currentScreen();
-    const auto* button = screen ? screen->findChild<QAbstractButton*>(QStringLiteral("Command3"))
-                                : nullptr;
+    const auto* button =
+        screen ? screen->findChild<QAbstractButton*>(QStringLiteral("Command3")) : nullptr;
     return button && button->isVisible() && m_navigator.currentKind() != Screen::Menu;
 }
 
@@ -248,8 +251,8 @@ void PlaySequence::startGame() {
 
 QString PlaySequence::look(Seen& seen) {
     const QWidget* screen = m_navigator.currentScreen();
-    seen.playScreen = m_navigator.currentKind() == Screen::Careful ||
-                      m_navigator.currentKind() == Screen::Speed;
+    seen.playScreen =
+        m_navigator.currentKind() == Screen::Careful || m_navigator.currentKind() == Screen::Speed;
     if (!seen.playScreen)
         return QStringLiteral("not on the play screen");
     const QString label2 = screen->findChild<QLabel*>(QStringLiteral("Label2"))->text();
@@ -311,7 +314,8 @@ QString PlaySequence::check(const Event* event) {
         (right ? m_correct : m_wrong) += 1;
         ++m_stats.judgements;
         if (seen.green != m_correct || seen.red != m_wrong)
-            return QStringLiteral("the gauge shows %1 right and %2 wrong, the answers give %3 and %4")
+            return QStringLiteral(
+                       "the gauge shows %1 right and %2 wrong, the answers give %3 and %4")
                 .arg(seen.green)
                 .arg(seen.red)
                 .arg(m_correct)
@@ -325,8 +329,7 @@ QString PlaySequence::check(const Event* event) {
     // A draw: one more question, not inside the no-repeat window.
     if (seen.label2 == m_drawn + 1) {
         if (!seen.image3 || seen.character < 0)
-            return QStringLiteral("question %1 is counted but no character shows")
-                .arg(seen.label2);
+            return QStringLiteral("question %1 is counted but no character shows").arg(seen.label2);
         if (QString fault = drawn(seen.character); !fault.isEmpty())
             return fault;
     } else if (seen.label2 != m_drawn) {
@@ -378,8 +381,8 @@ QString PlaySequence::drawn(int character) {
             .arg(window.join(QLatin1Char(' ')));
     }
     const qsizetype recent = std::min<qsizetype>(kWindow, m_gameCharacters.size());
-    if (m_gamesStarted == 1 && m_gameCharacters.sliced(m_gameCharacters.size() - recent)
-                                   .contains(character))
+    if (m_gamesStarted == 1 &&
+        m_gameCharacters.sliced(m_gameCharacters.size() - recent).contains(character))
         return QStringLiteral("character %1 came back within 30 questions of the first game")
             .arg(character);
     if (static_cast<int>(m_window.size()) == kWindow) {

@@ -127,8 +127,8 @@ void TestBadContent::faultyFile_data() {
     const auto row = [](const QString& name, const QStringList& files, Damage kind,
                         const QByteArray& bytes, const QString& script, int exitCode,
                         const QString& fault, const QString& output = QString()) {
-        QTest::newRow(qPrintable(name)) << files << static_cast<int>(kind) << bytes << script
-                                        << exitCode << fault << output;
+        QTest::newRow(qPrintable(name))
+            << files << static_cast<int>(kind) << bytes << script << exitCode << fault << output;
     };
 
     // Word lists, both of radical 1: every fault of the format.
@@ -141,12 +141,12 @@ void TestBadContent::faultyFile_data() {
             kMenuOnly, 1, "項目が足りません（件数 40 に対して 10 項目");
         row(name + " count 220", file, Damage::Bytes, list(220, range(0, 220)), kMenuOnly, 1,
             "件数 220 が上限の 219");
-        row(name + " item not decimal", file, Damage::Bytes, "3\r\n1\r\n2x\r\n3\r\n", kMenuOnly,
-            1, "3 番目の項目「2x」が10進数");
+        row(name + " item not decimal", file, Damage::Bytes, "3\r\n1\r\n2x\r\n3\r\n", kMenuOnly, 1,
+            "3 番目の項目「2x」が10進数");
         row(name + " count not decimal", file, Damage::Bytes, "0x10\r\n", kMenuOnly, 1,
             "1 番目の項目「0x10」が10進数");
-        row(name + " item over 16 bits", file, Damage::Bytes, "3\r\n1\r\n70000\r\n3\r\n",
-            kMenuOnly, 1, "3 番目の項目「70000」が16ビット");
+        row(name + " item over 16 bits", file, Damage::Bytes, "3\r\n1\r\n70000\r\n3\r\n", kMenuOnly,
+            1, "3 番目の項目「70000」が16ビット");
         row(name + " character 220", file, Damage::Bytes, "2\r\n5\r\n220\r\n", kMenuOnly, 1,
             "3 番目の項目の文字番号 220 が 0～219 の範囲外");
         row(name + " character -1", file, Damage::Bytes, "2\r\n-1\r\n5\r\n", kMenuOnly, 1,
@@ -161,8 +161,7 @@ void TestBadContent::faultyFile_data() {
     row("h1x.dat count 0", {kLists + "h1x.dat"}, Damage::Bytes, "0\r\n", kMenuOnly, 0,
         "存在しない漢字の一覧が空", "modes hidden");
     row("30 different characters", {kLists + "h1o.dat", kLists + "h1x.dat"}, Damage::Bytes,
-        list(30, range(1, 30)), kMenuOnly, 0, "異なる文字が 30 個しかありません",
-        "modes hidden");
+        list(30, range(1, 30)), kMenuOnly, 0, "異なる文字が 30 個しかありません", "modes hidden");
 
     // The how-to-play text.
     const QStringList text{QStringLiteral("data/遊び方.txt")};
@@ -208,6 +207,12 @@ void TestBadContent::faultyFile_data() {
         "radical 1; careful; probe Image3; play 100; back; end", 0, {},
         "probe Image3 visible=1 picture=30x500");
 
+    // The empty gauge must have the gauge's geometry, since every fill relies on it: one of
+    // another size can never show the game correctly, so it must be reported like any other
+    // fault in a picture.
+    row("waku.gif unusual size", {kPictures + "waku.gif"}, Damage::OddSize, {}, kAnotherGame, 1,
+        "waku.gif");
+
     // Sounds: a missing or broken sound is skipped in silence and the game goes on.
     const QStringList sounds{QStringLiteral("音/*.wav")};
     row("sounds missing", sounds, Damage::Missing, {}, kEverySound, 0, {});
@@ -219,8 +224,8 @@ void TestBadContent::faultyFile_data() {
 
 void TestBadContent::addPictureRows(const QString& name, const QString& script) {
     const QStringList file{kPictures + name};
-    const QString mode = script.contains(QLatin1String("speed")) ? QStringLiteral(" (speed)")
-                                                                 : QString();
+    const QString mode =
+        script.contains(QLatin1String("speed")) ? QStringLiteral(" (speed)") : QString();
     const std::pair<Damage, const char*> cases[] = {
         {Damage::Missing, "ファイルが見つかりません"},
         {Damage::Folder, "フォルダー"},
@@ -261,17 +266,22 @@ void TestBadContent::faultyFile() {
         }
     }
 
-    const driver_process::Outcome outcome = driver_process::run(
-        QStringLiteral(KQ_GAME_DRIVER), {appDir.path(), script},
-        driver_process::offscreenEnvironment(m_runtimeDir));
-    const QString report = QStringLiteral("exit %1, output:\n%2").arg(outcome.exitCode).arg(outcome.output);
+    const driver_process::Outcome outcome =
+        driver_process::run(QStringLiteral(KQ_GAME_DRIVER), {appDir.path(), script},
+                            driver_process::offscreenEnvironment(m_runtimeDir));
+    const QString report =
+        QStringLiteral("exit %1, output:\n%2").arg(outcome.exitCode).arg(outcome.output);
     QVERIFY2(outcome.finished, qPrintable("hung: " + report));
     QVERIFY2(!outcome.crashed, qPrintable("crashed: " + report));
     QVERIFY2(!outcome.output.contains(QLatin1String("step failed")), qPrintable(report));
+    QEXPECT_FAIL("waku.gif unusual size",
+                 "a gauge picture of another size is taken without a word; the fills then miss "
+                 "its cells",
+                 Abort);
     QCOMPARE(outcome.exitCode, exitCode);
 
-    const QStringList messages =
-        outcome.output.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^message: ")));
+    const QStringList messages = outcome.output.split(QLatin1Char('\n'))
+                                     .filter(QRegularExpression(QStringLiteral("^message: ")));
     if (fault.isEmpty()) {
         QVERIFY2(messages.isEmpty(), qPrintable(report));
     } else {
