@@ -1,6 +1,6 @@
 #include "screens/artwork_cache.h"
 
-#include "screens/artwork/gauge_art.h"
+#include "screens/artwork/baked_artwork.h"
 
 #include <QHash>
 
@@ -11,12 +11,12 @@ QImage words(artwork::Words which) {
     const int key = static_cast<int>(which);
     auto it = cache.constFind(key);
     if (it == cache.constEnd())
-        it = cache.insert(key, artwork::words(which));
+        it = cache.insert(key, artwork::baked::words(which));
     return *it;
 }
 
 QImage title() {
-    static const QImage image = artwork::title();
+    static const QImage image = artwork::baked::title();
     return image;
 }
 
@@ -24,22 +24,22 @@ QImage radicalShape(int radicalNo) {
     static QHash<int, QImage> cache;
     auto it = cache.constFind(radicalNo);
     if (it == cache.constEnd())
-        it = cache.insert(radicalNo, artwork::radicalShape(radicalNo));
+        it = cache.insert(radicalNo, artwork::baked::radicalShape(radicalNo));
     return *it;
 }
 
 QImage playPanel() {
-    static const QImage image = artwork::playPanel();
+    static const QImage image = artwork::baked::playPanel();
     return image;
 }
 
 QImage emptyGauge() {
-    static const QImage image = artwork::emptyGauge();
+    static const QImage image = artwork::baked::emptyGauge();
     return image;
 }
 
 QIcon windowIcon() {
-    static const QIcon icon = artwork::windowIcon();
+    static const QIcon icon = artwork::baked::windowIcon();
     return icon;
 }
 

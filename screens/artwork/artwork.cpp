@@ -17,13 +17,6 @@ const QColor kOrangeLight(255, 170, 64);
 const QColor kOrangeDark(214, 92, 8);
 const QColor kAnswerRed(214, 24, 24);
 const QColor kAnswerYellow(255, 236, 40);
-// The radicals' size on their buttons: the widest fills the button's width, and every one is
-// drawn this much taller than wide.
-constexpr qreal kRadicalEm = 78;
-constexpr qreal kRadicalStretch = 1.6;
-constexpr qreal kRadicalWidth = 72;
-constexpr qreal kNarrowGrowth = 1.35;
-
 QImage blueWords(QSize size, const QString& text, qreal margin, qreal weight) {
     QImage image = paint::canvas(size, kBlueDark);
     QPainter painter(&image);
@@ -65,14 +58,6 @@ QImage answerWords(const QString& text) {
     return paint::finished(image);
 }
 
-QString radicalGlyph(int radicalNo) {
-    static const QString glyphs[] = {
-        QStringLiteral("言"), QStringLiteral("亻"), QStringLiteral("扌"),
-        QStringLiteral("糸"), QStringLiteral("木"), QStringLiteral("氵"),
-    };
-    return glyphs[qBound(1, radicalNo, 6) - 1];
-}
-
 } // namespace
 
 QImage words(Words which) {
@@ -95,23 +80,6 @@ QImage words(Words which) {
         return answerWords(QStringLiteral("ない"));
     }
     return {};
-}
-
-QImage radicalShape(int radicalNo) {
-    const QSize size(90, 231);
-    QImage image = paint::canvas(size, Qt::black);
-    QPainter painter(&image);
-    // Every radical is drawn at one scale, so their strokes match, and taller than wide, as it
-    // stands on the left of a character in the play screens' radical pictures.
-    const QPainterPath glyph =
-        text::centred(radicalGlyph(radicalNo), text::mincho(kRadicalEm), QRectF(0, 0, 90, 231));
-    // The narrow forms (亻 扌 氵) come out small beside the others; they may grow a little.
-    const qreal grow = qBound(1.0, kRadicalWidth / glyph.boundingRect().width(), kNarrowGrowth);
-    const QPainterPath tall =
-        text::stretched(glyph, grow, grow * kRadicalStretch, QRectF(0, 0, 90, 231));
-    paint::lettering(painter, tall, Qt::white, 1.3);
-    painter.end();
-    return paint::finished(image);
 }
 
 QImage iconImage(int size) {
@@ -141,7 +109,7 @@ QImage iconImage(int size) {
 
 QIcon windowIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : kIconSizes)
         icon.addPixmap(QPixmap::fromImage(iconImage(size)));
     return icon;
 }

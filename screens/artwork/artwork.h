@@ -25,7 +25,7 @@ QImage words(Words which);
 /// The menu's title artwork, 400 x 399.
 QImage title();
 
-/// The shape of radical 1 to 6 (言 亻 扌 糸 木 氵), white on black, 90 x 231.
+/// The shape of radical 1 to 6 (言 亻 扌 糸 木 氵) in its left-hand form, white on black, 90 x 231.
 QImage radicalShape(int radicalNo);
 
 /// The play panel behind a play screen's controls, 640 x 400: dark blue, the black window at
@@ -33,7 +33,10 @@ QImage radicalShape(int radicalNo);
 /// accuracy box with 正解率 and %.
 QImage playPanel();
 
-/// The window icon of all four screens, with sizes from 16 to 256 pixels.
+/// The sizes the icon is drawn at, smallest first.
+inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+/// The window icon of all four screens, at every size of kIconSizes.
 QIcon windowIcon();
 /// The icon drawn at one size (for installers and desktop entries).
 QImage iconImage(int size);

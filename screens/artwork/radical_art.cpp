@@ -1,0 +1,100 @@
+#include "screens/artwork/artwork.h"
+
+#include "screens/artwork/art_paint.h"
+#include "screens/artwork/art_text.h"
+
+#include <QPainter>
+#include <algorithm>
+
+// The menu's radical buttons. Each radical is drawn in the form it takes on the left of a
+// character (訁 for 言, 糹 for 糸), cut from a real kanji: that form is tall and narrow by nature,
+// so it fills the tall button without being stretched, and it is the form the player then sees
+// in the play screens' radical pictures.
+namespace artwork {
+namespace {
+
+// Outlines are taken at this many pixels to the em.
+constexpr qreal kDesignEm = 1000;
+// One scale for all six, so their strokes match: the em square is this many pixels on the
+// button. The tallest left part then keeps a dozen pixels clear above and below.
+constexpr qreal kEmPixels = 205;
+// A left part wider than this is narrowed to it, keeping the same height.
+constexpr qreal kMostWidth = 80;
+// Extra pen on every side: the mincho's hairlines would look faint at this size.
+constexpr qreal kWeight = 0.6;
+
+QString radicalSource(int radicalNo) {
+    // Kanji with a simple right part, so that the radical separates cleanly.
+    static const QString sources[] = {
+        QStringLiteral("計"), QStringLiteral("仁"), QStringLiteral("打"),
+        QStringLiteral("紅"), QStringLiteral("村"), QStringLiteral("江"),
+    };
+    return sources[qBound(1, radicalNo, 6) - 1];
+}
+
+// Splits an outline into its closed contours, keeping the curves.
+QList<QPainterPath> contours(const QPainterPath& path) {
+    QList<QPainterPath> parts;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            parts.append(QPainterPath());
+            parts.last().moveTo(e.x, e.y);
+        } else if (e.isLineTo()) {
+            parts.last().lineTo(e.x, e.y);
+        } else if (e.isCurveTo()) {
+            const QPainterPath::Element c2 = path.elementAt(i + 1);
+            const QPainterPath::Element end = path.elementAt(i + 2);
+            parts.last().cubicTo(QPointF(e.x, e.y), QPointF(c2.x, c2.y), QPointF(end.x, end.y));
+            i += 2;
+        }
+    }
+    return parts;
+}
+
+QPainterPath radicalLeftPart(int radicalNo) {
+    QPainterPath whole;
+    whole.addText(0, 0, text::mincho(kDesignEm), radicalSource(radicalNo));
+    const QList<QPainterPath> parts = contours(whole);
+    // The left part is the contours whose centres lie left of the widest gap between centres
+    // in the middle of the em (strokes of the two parts may overlap in x, their centres do not).
+    QList<qreal> centres;
+    for (const QPainterPath& part : parts)
+        centres.append(part.boundingRect().center().x());
+    std::sort(centres.begin(), centres.end());
+    const qreal origin = whole.boundingRect().left();
+    qreal split = -1;
+    qreal widest = 0;
+    for (qsizetype i = 1; i < centres.size(); ++i) {
+        const qreal middle = (centres[i - 1] + centres[i]) / 2 - origin;
+        const qreal gap = centres[i] - centres[i - 1];
+        if (middle > 0.2 * kDesignEm && middle < 0.55 * kDesignEm && gap > widest) {
+            widest = gap;
+            split = middle + origin;
+        }
+    }
+    QPainterPath left;
+    left.setFillRule(Qt::WindingFill);
+    for (const QPainterPath& part : parts)
+        if (split < 0 || part.boundingRect().center().x() < split)
+            left.addPath(part);
+    return left;
+}
+
+} // namespace
+
+QImage radicalShape(int radicalNo) {
+    const QSize size(90, 231);
+    QImage image = paint::canvas(size, Qt::black);
+    QPainter painter(&image);
+    const QPainterPath left = radicalLeftPart(radicalNo);
+    const qreal scale = kEmPixels / kDesignEm;
+    const qreal narrowing = qMin(1.0, kMostWidth / (left.boundingRect().width() * scale));
+    const QPainterPath shape =
+        text::stretched(left, scale * narrowing, scale, QRectF(QPointF(0, 0), size));
+    paint::lettering(painter, shape, Qt::white, kWeight);
+    painter.end();
+    return paint::finished(image);
+}
+
+} // namespace artwork

@@ -1,0 +1,109 @@
+#include "screens/artwork/baked_artwork.h"
+#include "screens/artwork/gauge_art.h"
+#include "screens/artwork/picture_catalogue.h"
+
+#include <QPixmap>
+#include <QSet>
+#include <QtTest>
+#include <functional>
+
+using namespace artwork;
+
+namespace {
+
+using Painting = std::function<QImage()>;
+
+// Equal to the pixel, in format and colour table too: the screens and the gauge's fill take the
+// embedded pictures for the painted ones.
+void expectSame(const QImage& embedded, const QImage& painted) {
+    QVERIFY(!painted.isNull());
+    QVERIFY2(!embedded.isNull(), "not embedded");
+    QCOMPARE(embedded.format(), painted.format());
+    QCOMPARE(embedded.size(), painted.size());
+    QCOMPARE(embedded.colorTable(), painted.colorTable());
+    for (int y = 0; y < painted.height(); ++y)
+        QVERIFY2(std::memcmp(embedded.constScanLine(y), painted.constScanLine(y),
+                             size_t(painted.width() * painted.depth() / 8)) == 0,
+                 qPrintable(QStringLiteral("row %1 differs").arg(y)));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Painting)
+
+// The build paints the built-in pictures and embeds them; these tests paint them again and
+// compare. A picture left out of the build, a stale one, a lossy step or a name that leads to
+// another picture all show here.
+class TestBakedArtwork : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyPictureIsEmbeddedAsPainted_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<Painting>("paint");
+        for (const catalogue::Entry& entry : catalogue::entries())
+            QTest::newRow(qPrintable(entry.file)) << entry.file << entry.paint;
+    }
+    void everyPictureIsEmbeddedAsPainted() {
+        QFETCH(QString, file);
+        QFETCH(Painting, paint);
+        expectSame(baked::picture(file), paint());
+    }
+
+    void filesAreDistinct() {
+        QSet<QString> files;
+        for (const catalogue::Entry& entry : catalogue::entries())
+            files.insert(entry.file);
+        QCOMPARE(files.size(), catalogue::entries().size());
+        QCOMPARE(files.size(), 8 + 1 + 6 + 1 + 1 + int(std::size(kIconSizes)));
+    }
+
+    // What the screens ask for by kind leads to that kind's picture.
+    void eachKindLeadsToItsPicture_data() {
+        QTest::addColumn<Painting>("embedded");
+        QTest::addColumn<Painting>("paint");
+        for (const Words which : catalogue::kAllWords)
+            QTest::addRow("words %d", int(which))
+                << Painting([which] { return baked::words(which); })
+                << Painting([which] { return words(which); });
+        for (int radical = 1; radical <= 6; ++radical)
+            QTest::addRow("radical %d", radical)
+                << Painting([radical] { return baked::radicalShape(radical); })
+                << Painting([radical] { return radicalShape(radical); });
+        QTest::newRow("title") << Painting(baked::title) << Painting(title);
+        QTest::newRow("play panel") << Painting(baked::playPanel) << Painting(playPanel);
+        QTest::newRow("gauge") << Painting(baked::emptyGauge) << Painting(emptyGauge);
+    }
+    void eachKindLeadsToItsPicture() {
+        QFETCH(Painting, embedded);
+        QFETCH(Painting, paint);
+        expectSame(embedded(), paint());
+    }
+
+    // The fills of the play screens count on the gauge's four colours in this order.
+    void gaugeKeepsItsFourColours() {
+        const QImage gauge = baked::emptyGauge();
+        QCOMPARE(gauge.format(), QImage::Format_Indexed8);
+        QCOMPARE(gauge.colorTable(),
+                 (QList<QRgb>{kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow}));
+        QCOMPARE(gauge.size(), QSize(kGaugeWidth, kGaugeHeight));
+    }
+
+    void windowIconHasEverySizeAsPainted() {
+        const QIcon icon = baked::windowIcon();
+        for (const int size : kIconSizes) {
+            QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+            const QImage drawn = icon.pixmap(QSize(size, size))
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(drawn.size(), QSize(size, size));
+            QCOMPARE(drawn, iconImage(size).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
+
+    void unknownFileGivesNoPicture() {
+        QVERIFY(baked::picture(QStringLiteral("radical_7.pixels")).isNull());
+    }
+};
+
+QTEST_MAIN(TestBakedArtwork)
+#include "test_baked_artwork.moc"
