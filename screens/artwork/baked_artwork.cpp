@@ -1,9 +1,9 @@
 #include "screens/artwork/baked_artwork.h"
 
+#include "screens/artwork/baked_icon_engine.h"
 #include "screens/artwork/picture_catalogue.h"
 #include "screens/artwork/raw_picture.h"
 
-#include <QPixmap>
 #include <QResource>
 
 namespace artwork::baked {
@@ -16,11 +16,13 @@ QString resourcePath(const QString& file) {
 } // namespace
 
 QImage picture(const QString& file) {
-    // The files are stored uncompressed, so the bytes are read in place.
+    // The files are stored uncompressed in the program, which keeps them for the whole run:
+    // the pictures read their pixels where they lie.
     const QResource resource(resourcePath(file));
-    if (!resource.isValid())
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
         return {};
-    return raw::decode(resource.uncompressedData());
+    return raw::decodeInPlace(
+        QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size()));
 }
 
 QImage words(Words which) {
@@ -44,10 +46,7 @@ QImage emptyGauge() {
 }
 
 QIcon windowIcon() {
-    QIcon icon;
-    for (const int size : kIconSizes)
-        icon.addPixmap(QPixmap::fromImage(picture(catalogue::iconFile(size))));
-    return icon;
+    return QIcon(new BakedIconEngine);
 }
 
 } // namespace artwork::baked

@@ -14,7 +14,8 @@
 namespace artwork::baked {
 
 /// The embedded picture of `file` (a name from artwork::catalogue), as stored; a null image
-/// when the program holds no picture of that name.
+/// when the program holds no picture of that name. The image reads the program's copy in place
+/// and copies it before its first change.
 QImage picture(const QString& file);
 
 /// artwork::words, as embedded.
@@ -27,7 +28,7 @@ QImage radicalShape(int radicalNo);
 QImage playPanel();
 /// artwork::emptyGauge, as embedded.
 QImage emptyGauge();
-/// artwork::windowIcon, from the embedded sizes.
+/// artwork::windowIcon, from the embedded sizes; each size is read when it is first drawn.
 QIcon windowIcon();
 
 } // namespace artwork::baked

@@ -1,6 +1,7 @@
 #include "screens/artwork/raw_picture.h"
 
 #include <cstring>
+#include <optional>
 
 namespace artwork::raw {
 namespace {
@@ -17,9 +18,36 @@ struct Header {
     quint32 colourCount;
 };
 
+// Large enough for every built-in picture, small enough that no size computation overflows.
+constexpr quint32 kMostSide = 4096;
+
 bool taken(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
            format == QImage::Format_Indexed8;
+}
+
+int depth(QImage::Format format) {
+    return format == QImage::Format_Indexed8 ? 8 : 32;
+}
+
+// The header of `bytes` when they hold a whole picture that decode() takes; nothing otherwise.
+std::optional<Header> check(QByteArrayView bytes) {
+    Header header{};
+    if (bytes.size() < qsizetype(sizeof header))
+        return {};
+    std::memcpy(&header, bytes.data(), sizeof header);
+    const auto format = static_cast<QImage::Format>(header.format);
+    if (header.mark != kMark || !taken(format) || header.width == 0 || header.height == 0 ||
+        header.width > kMostSide || header.height > kMostSide || header.colourCount > 256)
+        return {};
+    const qsizetype rowBytes = (qsizetype(header.width) * qsizetype(depth(format)) + 31) / 32 * 4;
+    if (qsizetype(header.bytesPerLine) != rowBytes)
+        return {};
+    const qsizetype size = qsizetype(sizeof header) + 4 * qsizetype(header.colourCount) +
+                           rowBytes * qsizetype(header.height);
+    if (bytes.size() != size)
+        return {};
+    return header;
 }
 
 } // namespace
@@ -50,29 +78,34 @@ QByteArray encode(const QImage& image) {
 }
 
 QImage decode(QByteArrayView bytes) {
-    Header header{};
-    if (bytes.size() < qsizetype(sizeof header))
+    const std::optional<Header> header = check(bytes);
+    if (!header)
         return {};
-    std::memcpy(&header, bytes.data(), sizeof header);
-    const auto format = static_cast<QImage::Format>(header.format);
-    if (header.mark != kMark || !taken(format) || header.width == 0 || header.height == 0 ||
-        header.width > 4096 || header.height > 4096 || header.colourCount > 256)
+    QImage image(int(header->width), int(header->height), QImage::Format(header->format));
+    if (image.isNull() || image.sizeInBytes() != qsizetype(header->bytesPerLine) * header->height)
         return {};
-    QImage image(int(header.width), int(header.height), format);
-    if (image.isNull() || quint32(image.bytesPerLine()) != header.bytesPerLine)
-        return {};
-    const qsizetype coloursSize = qsizetype(header.colourCount) * qsizetype(sizeof(QRgb));
-    const qsizetype pixelsSize = image.sizeInBytes();
-    if (bytes.size() != qsizetype(sizeof header) + coloursSize + pixelsSize)
-        return {};
-    const char* at = bytes.data() + sizeof header;
-    if (header.colourCount > 0) {
-        QList<QRgb> colours(header.colourCount);
+    const qsizetype coloursSize = qsizetype(header->colourCount) * qsizetype(sizeof(QRgb));
+    const char* at = bytes.data() + sizeof(Header);
+    if (header->colourCount > 0) {
+        QList<QRgb> colours(header->colourCount);
         std::memcpy(colours.data(), at, size_t(coloursSize));
         image.setColorTable(colours);
     }
-    std::memcpy(image.bits(), at + coloursSize, size_t(pixelsSize));
+    std::memcpy(image.bits(), at + coloursSize, size_t(image.sizeInBytes()));
     return image;
+}
+
+QImage decodeInPlace(QByteArrayView bytes) {
+    const std::optional<Header> header = check(bytes);
+    if (!header)
+        return {};
+    const auto format = QImage::Format(header->format);
+    const auto* pixels = reinterpret_cast<const uchar*>(bytes.data()) + sizeof(Header);
+    const bool aligned = reinterpret_cast<quintptr>(pixels) % alignof(QRgb) == 0;
+    if (format == QImage::Format_Indexed8 || !aligned)
+        return decode(bytes);
+    return QImage(pixels, int(header->width), int(header->height), int(header->bytesPerLine),
+                  format);
 }
 
 } // namespace artwork::raw

@@ -18,4 +18,9 @@ QByteArray encode(const QImage& image);
 /// when `bytes` are not such a picture (another mark, a format not taken, too few bytes).
 QImage decode(QByteArrayView bytes);
 
+/// As decode(), but a 32-bit picture whose rows lie aligned in `bytes` is not copied: the image
+/// reads them where they are, so `bytes` must outlive it (and the image copies them before its
+/// first change). Other pictures are copied as by decode().
+QImage decodeInPlace(QByteArrayView bytes);
+
 } // namespace artwork::raw

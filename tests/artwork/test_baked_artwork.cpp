@@ -3,6 +3,7 @@
 #include "screens/artwork/picture_catalogue.h"
 
 #include <QPixmap>
+#include <QResource>
 #include <QSet>
 #include <QtTest>
 #include <functional>
@@ -25,6 +26,19 @@ void expectSame(const QImage& embedded, const QImage& painted) {
         QVERIFY2(std::memcmp(embedded.constScanLine(y), painted.constScanLine(y),
                              size_t(painted.width() * painted.depth() / 8)) == 0,
                  qPrintable(QStringLiteral("row %1 differs").arg(y)));
+}
+
+// The mean difference per channel of two pictures of one size.
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) +
+                   qAbs(qBlue(p) - qBlue(q)) + qAbs(qAlpha(p) - qAlpha(q));
+        }
+    return sum / (4.0 * a.width() * a.height());
 }
 
 } // namespace
@@ -98,6 +112,41 @@ private Q_SLOTS:
             QCOMPARE(drawn.size(), QSize(size, size));
             QCOMPARE(drawn, iconImage(size).convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
+    }
+
+    // Sizes between and beyond the embedded ones come from the next larger one, never scaled up.
+    void windowIconFitsOtherSizes_data() {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QSize>("given");
+        QTest::newRow("between") << QSize(40, 40) << 48 << QSize(40, 40);
+        QTest::newRow("smallest") << QSize(10, 10) << 16 << QSize(10, 10);
+        QTest::newRow("beyond") << QSize(512, 512) << 256 << QSize(256, 256);
+        QTest::newRow("not square") << QSize(32, 20) << 32 << QSize(20, 20);
+    }
+    void windowIconFitsOtherSizes() {
+        QFETCH(QSize, asked);
+        QFETCH(int, from);
+        QFETCH(QSize, given);
+        const QIcon icon = baked::windowIcon();
+        QCOMPARE(icon.actualSize(asked), given);
+        const QImage drawn =
+            icon.pixmap(asked).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(drawn.size(), given);
+        const QImage expected = iconImage(from)
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                                    .scaled(given, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        // Scaling may round a channel differently; the picture must be the same one.
+        QVERIFY2(meanDifference(drawn, expected) < 2.0,
+                 qPrintable(QString::number(meanDifference(drawn, expected))));
+    }
+
+    // The opaque pictures are read where the program holds them, not decoded into copies.
+    void opaquePicturesAreReadInPlace() {
+        const QResource stored(QStringLiteral(":/artwork/") + catalogue::titleFile());
+        QVERIFY(stored.isValid());
+        const auto* pixels = baked::title().constBits();
+        QVERIFY(pixels > stored.data() && pixels < stored.data() + stored.size());
     }
 
     void unknownFileGivesNoPicture() {

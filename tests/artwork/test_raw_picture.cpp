@@ -91,6 +91,43 @@ private Q_SLOTS:
     void decodeRefusesDamagedBytes() {
         QFETCH(QByteArray, bytes);
         QVERIFY(raw::decode(bytes).isNull());
+        QVERIFY(raw::decodeInPlace(bytes).isNull());
+    }
+
+    // Aligned 32-bit rows are read where they lie; anything else is copied, and every way gives
+    // the same picture.
+    void inPlaceReadsAlignedRowsWithoutCopying_data() {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<bool>("inPlace");
+        QTest::newRow("opaque, aligned") << pattern({90, 231}, QImage::Format_RGB32) << 0 << true;
+        QTest::newRow("alpha, aligned") << pattern({16, 16}, QImage::Format_ARGB32) << 0 << true;
+        QTest::newRow("opaque, off by one")
+            << pattern({90, 231}, QImage::Format_RGB32) << 1 << false;
+        QTest::newRow("indexed") << pattern({81, 361}, QImage::Format_Indexed8) << 0 << false;
+    }
+    void inPlaceReadsAlignedRowsWithoutCopying() {
+        QFETCH(QImage, picture);
+        QFETCH(int, offset);
+        QFETCH(bool, inPlace);
+        // QByteArray's own storage is aligned well beyond 4 bytes.
+        const QByteArray stored = QByteArray(offset, '\0') + raw::encode(picture);
+        const QByteArrayView bytes(stored.constData() + offset, stored.size() - offset);
+        const QImage image = raw::decodeInPlace(bytes);
+        QCOMPARE(image, picture);
+        const auto* pixels = reinterpret_cast<const char*>(image.constBits());
+        const bool within = pixels >= bytes.data() && pixels < bytes.data() + bytes.size();
+        QCOMPARE(within, inPlace);
+    }
+
+    // A change to a picture read in place goes to its own copy, never to the stored bytes.
+    void changingAPictureReadInPlaceLeavesTheBytes() {
+        const QImage picture = pattern({8, 8}, QImage::Format_RGB32);
+        const QByteArray stored = raw::encode(picture);
+        QImage image = raw::decodeInPlace(stored);
+        image.setPixel(0, 0, 0xff123456);
+        QCOMPARE(raw::decode(stored), picture);
+        QCOMPARE(image.pixel(0, 0), 0xff123456u);
     }
 };
 
