@@ -3,6 +3,7 @@
 #include "screens/artwork_cache.h"
 #include "screens/control_geometry.h"
 #include "screens/image_control.h"
+#include "screens/mode_frame.h"
 #include "screens/picture_button.h"
 #include "shell/radical_choice.h"
 #include "shell/radicals.h"
@@ -89,7 +90,7 @@ void MenuScreen::buildControls() {
     end->setAccessibleDescription(QStringLiteral("ゲームを終わります"));
     connect(end, &QPushButton::clicked, this, [this] { guarded([this] { Q_EMIT endChosen(); }); });
 
-    m_modeFrame = new QGroupBox(this);
+    m_modeFrame = new ModeFrame(this);
     m_modeFrame->setObjectName(QStringLiteral("Frame1"));
     m_modeFrame->setAutoFillBackground(true);
     QPalette framePalette = m_modeFrame->palette();
@@ -97,12 +98,6 @@ void MenuScreen::buildControls() {
     framePalette.setColor(QPalette::WindowText, Qt::white);
     framePalette.setColor(QPalette::Text, Qt::white);
     m_modeFrame->setPalette(framePalette);
-    // The radical's name must read at a glance: a large bold mincho that still fits the strip
-    // above the mode buttons (21 pixels).
-    QFont captionFont(QStringLiteral("ＭＳ 明朝"));
-    captionFont.setPixelSize(16);
-    captionFont.setBold(true);
-    m_modeFrame->setFont(captionFont);
     m_modeFrame->setVisible(false);
 
     const std::array<std::pair<artwork::Words, QString>, 2> modes{{

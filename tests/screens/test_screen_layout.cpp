@@ -10,6 +10,7 @@
 #include "screens/picture_button.h"
 #include "screens/speed_screen.h"
 
+#include <QGroupBox>
 #include <QLabel>
 
 using namespace screen_test;
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void playScreensStartInTheirCreatedState_data();
     void playScreensStartInTheirCreatedState();
     void labelsUseTheirFontsAndColours();
+    void modeFrameCaptionIsLargeAndInItsStrip();
     void picturesAndButtonsHaveAccessibleNames_data();
     void picturesAndButtonsHaveAccessibleNames();
 
@@ -316,6 +318,29 @@ void TestScreenLayout::labelsUseTheirFontsAndColours() {
     QCOMPARE(score->palette().color(QPalette::WindowText), QColor(255, 255, 0));
     QCOMPARE(question->alignment(), Qt::AlignCenter);
     QVERIFY(!question->autoFillBackground() && !score->autoFillBackground());
+}
+
+// The radical's name on the mode frame reads at a glance: white letters at least 13 pixels high,
+// all of them in the strip above the mode buttons (rows 0 to 20 of the frame).
+void TestScreenLayout::modeFrameCaptionIsLargeAndInItsStrip() {
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"), {QStringLiteral("IPAexMincho")});
+    ScreenWindow* window = screen(QStringLiteral("menu"));
+    auto* frame = control<QGroupBox>(window, QStringLiteral("Frame1"));
+    frame->setTitle(QStringLiteral("ごんべん"));
+    frame->setVisible(true);
+    for (QWidget* button : frame->findChildren<QWidget*>())
+        button->setVisible(false); // their lettering is white too
+    const QImage drawn = frame->grab().toImage();
+    QRect letters;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (drawn.pixel(x, y) == qRgb(255, 255, 255))
+                letters |= QRect(x, y, 1, 1);
+    QVERIFY(!letters.isEmpty());
+    QVERIFY2(letters.top() >= 0 && letters.bottom() <= 20,
+             qPrintable(QStringLiteral("rows %1 to %2").arg(letters.top()).arg(letters.bottom())));
+    QVERIFY2(letters.height() >= 13, qPrintable(QString::number(letters.height())));
+    QVERIFY2(letters.width() >= 4 * 13, qPrintable(QString::number(letters.width())));
 }
 
 void TestScreenLayout::picturesAndButtonsHaveAccessibleNames_data() {
