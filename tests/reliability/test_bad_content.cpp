@@ -200,6 +200,10 @@ void TestBadContent::faultyFile_data() {
     row("3.gif unusual size", {kPictures + "3.gif"}, Damage::OddSize, {},
         "radical 1; speed; probe Image6; back; end", 0, {},
         "probe Image6 visible=1 picture=30x500 control=138x88 covers=1");
+    for (const char* digit : {"2", "1"})
+        row(QStringLiteral("%1.gif unusual size").arg(digit),
+            {kPictures + QString::fromLatin1(digit) + ".gif"}, Damage::OddSize, {}, kSpeedGame, 0,
+            {});
     row("h1.gif unusual size", {kPictures + "h1.gif"}, Damage::OddSize, {},
         "radical 1; careful; probe Image2; play 100; back; end", 0, {},
         "probe Image2 visible=1 picture=30x500");
