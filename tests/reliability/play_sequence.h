@@ -22,11 +22,6 @@ struct SequenceStats {
     long ratings = 0;    ///< games seen rated
 };
 
-/// The whole gauge as the player sees it: `red` red cells from the top, `green` green cells
-/// from the bottom, every other cell blue, the outline and every white line intact. Returns what
-/// is wrong, or an empty text.
-QString readGauge(const QImage& gauge, int& green, int& red);
-
 /// One random sequence of player events on one play screen, reached through the real menu and
 /// navigator: answer presses, timer ticks after the clock moves on (small steps, big jumps,
 /// midnight), another game, back to the menu and in again. After every event the screen is
