@@ -1,7 +1,10 @@
 #include "screens/question_review.h"
 
 #include "round/game_state.h"
+#include "shell/content_paths.h"
 #include "shell/radicals.h"
+
+#include <QFileInfo>
 
 namespace question_review {
 
@@ -32,7 +35,9 @@ QString characterText(const QuestionRecord& record, const SharedState& shared) {
     const KanjiTable& table = shared.kanji;
     const QString component = table.component(record.character);
     if (component.isEmpty()) {
-        const QString picture = QStringLiteral("b%1.gif").arg(record.character);
+        // The picture's own file name, as the content folder shows it.
+        const QString picture =
+            QFileInfo(content_paths::characterPicture(shared.appPath, record.character)).fileName();
         return radicalName(shared.radicalNo) + QStringLiteral("＋") + picture;
     }
     const QString kanji = table.kanji(record.character, shared.radicalNo);
