@@ -36,6 +36,10 @@ QFont minchoBold(int pixelSize) {
     return font;
 }
 
+const QString kGaugeDescription =
+    QStringLiteral("正解は下から緑、不正解は上から赤のますで示します");
+const QString kReviewHint = QStringLiteral("ゲージのマスを指すと、その問題を振り返れます");
+
 int imageIndex(PlayControl control) {
     switch (control) {
     case PlayControl::Image2:
@@ -92,15 +96,14 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
     // The rating tells the player that the gauge now reads back the game; it takes the pointer
     // for that (nothing under it can be clicked).
     m_images[4]->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    m_images[4]->setToolTip(QStringLiteral("ゲージのマスを指すと、その問題を振り返れます"));
-    m_images[4]->setAccessibleDescription(m_images[4]->toolTip());
+    m_images[4]->setToolTip(kReviewHint);
+    m_images[4]->setAccessibleDescription(kReviewHint);
     if (definition.hasCountdown)
         m_images[5]->setVisible(false);
 
     m_gauge = new GaugeBox(QStringLiteral("Picture1"), artwork_cache::emptyGauge(), this);
     m_gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
-    m_gauge->setAccessibleDescription(
-        QStringLiteral("正解は下から緑、不正解は上から赤のますで示します"));
+    m_gauge->setAccessibleDescription(kGaugeDescription);
     m_gauge->setCellText([this](int cell) { return reviewOfCell(cell); });
 }
 
@@ -204,6 +207,10 @@ ImageControl* PlayScreen::image(PlayControl which) const {
 void PlayScreen::setShown(PlayControl which, bool shown) {
     if (QWidget* widget = control(which))
         widget->setVisible(shown);
+    // The another-game button comes with the rating, and with it the review of the gauge.
+    if (which == PlayControl::Command3)
+        m_gauge->setAccessibleDescription(
+            shown ? kGaugeDescription + QStringLiteral("。") + kReviewHint : kGaugeDescription);
 }
 
 void PlayScreen::loadPicture(PlayControl which, const QString& path) {

@@ -127,10 +127,14 @@ void TestAccessibleNames::carefulScreenThroughAGame() {
     tickRunningTimers(screen());
     QVERIFY(probe.shown("Image5"));
     QCOMPARE(probe.accessibleName("Image5"), QStringLiteral("銀メダル"));
-    QVERIFY(!control(screen(), QStringLiteral("Image5"))->accessibleDescription().isEmpty());
+    // The rating and the gauge both say that the gauge now reviews the game.
+    const QString hint = QStringLiteral("ゲージのマスを指すと、その問題を振り返れます");
+    QCOMPARE(control(screen(), QStringLiteral("Image5"))->accessibleDescription(), hint);
+    QVERIFY(control(screen(), QStringLiteral("Picture1"))->accessibleDescription().contains(hint));
     checkEveryPictureIsNamed(screen());
 
     click(screen(), QStringLiteral("Command3"));
+    QVERIFY(!control(screen(), QStringLiteral("Picture1"))->accessibleDescription().contains(hint));
     QCOMPARE(probe.accessibleName("Label1"), QString());
     QCOMPARE(probe.accessibleName("Label2"), QStringLiteral("第 1 問"));
 }
