@@ -1,3 +1,5 @@
+#include "screens/artwork/radical_art.h"
+
 #include "screens/artwork/artwork.h"
 
 #include "screens/artwork/art_paint.h"
@@ -16,21 +18,12 @@ namespace {
 // Outlines are taken at this many pixels to the em.
 constexpr qreal kDesignEm = 1000;
 // One scale for all six, so their strokes match: the em square is this many pixels on the
-// button. The tallest left part then keeps a dozen pixels clear above and below.
+// button. The tallest left part then keeps about twenty pixels clear above and below.
 constexpr qreal kEmPixels = 205;
 // A left part wider than this is narrowed to it, keeping the same height.
 constexpr qreal kMostWidth = 80;
 // Extra pen on every side: the mincho's hairlines would look faint at this size.
 constexpr qreal kWeight = 0.6;
-
-QString radicalSource(int radicalNo) {
-    // Kanji with a simple right part, so that the radical separates cleanly.
-    static const QString sources[] = {
-        QStringLiteral("計"), QStringLiteral("仁"), QStringLiteral("打"),
-        QStringLiteral("紅"), QStringLiteral("村"), QStringLiteral("江"),
-    };
-    return sources[qBound(1, radicalNo, 6) - 1];
-}
 
 // Splits an outline into its closed contours, keeping the curves.
 QList<QPainterPath> contours(const QPainterPath& path) {
@@ -50,6 +43,17 @@ QList<QPainterPath> contours(const QPainterPath& path) {
         }
     }
     return parts;
+}
+
+} // namespace
+
+QString radicalSource(int radicalNo) {
+    // Kanji with a simple right part, so that the radical separates cleanly.
+    static const QString sources[] = {
+        QStringLiteral("計"), QStringLiteral("仁"), QStringLiteral("打"),
+        QStringLiteral("紅"), QStringLiteral("村"), QStringLiteral("江"),
+    };
+    return sources[qBound(1, radicalNo, 6) - 1];
 }
 
 QPainterPath radicalLeftPart(int radicalNo) {
@@ -80,8 +84,6 @@ QPainterPath radicalLeftPart(int radicalNo) {
             left.addPath(part);
     return left;
 }
-
-} // namespace
 
 QImage radicalShape(int radicalNo) {
     const QSize size(90, 231);

@@ -1,4 +1,6 @@
+#include "screens/artwork/art_text.h"
 #include "screens/artwork/artwork.h"
+#include "screens/artwork/radical_art.h"
 
 #include <QSet>
 #include <QtTest>
@@ -108,6 +110,8 @@ private Q_SLOTS:
 
     void theTwoAnswersDiffer() { QVERIFY(words(Words::Exists) != words(Words::MadeUp)); }
 
+    // Each radical fills its tall button without touching its edges: drawn at a natural size,
+    // not shrunk into the middle, not clipped.
     void radicalShapesAreWhiteOnBlackAndDistinct() {
         QSet<QByteArray> seen;
         for (int radical = 1; radical <= 6; ++radical) {
@@ -116,15 +120,50 @@ private Q_SLOTS:
             QCOMPARE(shape.pixelColor(0, 0), QColor(Qt::black));
             QCOMPARE(shape.pixelColor(89, 230), QColor(Qt::black));
             const QRect ink = inkBox(shape, whitish);
-            // Large: at least half the height; centred and clear of the edges.
-            QVERIFY2(ink.height() >= 115, qPrintable(QString::number(ink.height())));
-            QVERIFY(QRect(2, 2, 86, 227).contains(ink));
+            QVERIFY2(ink.height() >= 170, qPrintable(QString::number(ink.height())));
+            QVERIFY2(ink.width() >= 50, qPrintable(QString::number(ink.width())));
+            QVERIFY(QRect(4, 4, 82, 223).contains(ink));
             QVERIFY(qAbs(ink.center().x() - 44) <= 3);
             QVERIFY(qAbs(ink.center().y() - 115) <= 3);
             seen.insert(
                 QByteArray(reinterpret_cast<const char*>(shape.constBits()), shape.sizeInBytes()));
         }
         QCOMPARE(seen.size(), 6);
+    }
+
+    // The left-hand form is the left part of its kanji and nothing of the right part: a failed
+    // division would put the whole kanji, or a piece of its right part, on the button.
+    void radicalIsTheLeftPartOfItsKanji_data() {
+        QTest::addColumn<int>("radical");
+        QTest::addColumn<QString>("kanji");
+        QTest::newRow("ごんべん") << 1 << QStringLiteral("計");
+        QTest::newRow("にんべん") << 2 << QStringLiteral("仁");
+        QTest::newRow("てへん") << 3 << QStringLiteral("打");
+        QTest::newRow("いとへん") << 4 << QStringLiteral("紅");
+        QTest::newRow("きへん") << 5 << QStringLiteral("村");
+        QTest::newRow("さんずい") << 6 << QStringLiteral("江");
+    }
+    void radicalIsTheLeftPartOfItsKanji() {
+        QFETCH(int, radical);
+        QFETCH(QString, kanji);
+        QCOMPARE(radicalSource(radical), kanji);
+        QPainterPath whole;
+        whole.addText(0, 0, text::mincho(1000), kanji);
+        const QPainterPath left = radicalLeftPart(radical);
+        const QRectF all = whole.boundingRect();
+        const QRectF part = left.boundingRect();
+        QVERIFY(!left.isEmpty());
+        QVERIFY(left.elementCount() < whole.elementCount());
+        QVERIFY(all.contains(part));
+        // On the left, narrow, and as tall as the character is (a left-hand form spans it).
+        QVERIFY2(part.left() - all.left() < 0.05 * all.width(), qPrintable(kanji));
+        QVERIFY2(part.width() < 0.6 * all.width(), qPrintable(kanji));
+        QVERIFY2(part.height() > 0.75 * all.height(), qPrintable(kanji));
+        // What is left over lies to the right of the part.
+        const QPainterPath rest = whole.subtracted(left);
+        QVERIFY(!rest.isEmpty());
+        QVERIFY2(rest.boundingRect().center().x() > part.center().x() + 0.25 * all.width(),
+                 qPrintable(kanji));
     }
 
     void titleHasItsSize() {
