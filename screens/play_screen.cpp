@@ -4,11 +4,13 @@
 #include "platform/sound_player.h"
 #include "round/gauge_cells.h"
 #include "screens/artwork/gauge_art.h"
+#include "screens/artwork/gauge_check.h"
 #include "screens/artwork_cache.h"
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
 #include "screens/question_review.h"
+#include "shell/content_error.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
 
@@ -263,7 +265,14 @@ QString PlayScreen::reviewOfCell(int cell) const {
 }
 
 void PlayScreen::loadGauge(const QString& path) {
-    m_gauge->setImage(loadPictureFile(path));
+    QImage gauge = loadPictureFile(path);
+    // Every fill relies on the gauge's cells and white lines: a gauge laid out otherwise would
+    // paint the wrong places, so it is a content fault like an undecodable picture.
+    const QStringList faults = artwork::gaugeFaults(gauge);
+    if (!faults.isEmpty())
+        throw ContentError(
+            path, QStringLiteral("ゲージの絵がマスの位置と合いません（%1）").arg(faults.first()));
+    m_gauge->setImage(std::move(gauge));
 }
 
 void PlayScreen::fillGauge(int x, int y, GaugeFill fill) {

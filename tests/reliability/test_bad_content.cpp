@@ -278,10 +278,6 @@ void TestBadContent::faultyFile() {
     QVERIFY2(outcome.finished, qPrintable("hung: " + report));
     QVERIFY2(!outcome.crashed, qPrintable("crashed: " + report));
     QVERIFY2(!outcome.output.contains(QLatin1String("step failed")), qPrintable(report));
-    QEXPECT_FAIL("waku.gif unusual size",
-                 "a gauge picture of another size is taken without a word; the fills then miss "
-                 "its cells",
-                 Abort);
     QCOMPARE(outcome.exitCode, exitCode);
 
     const QStringList messages = outcome.output.split(QLatin1Char('\n'))

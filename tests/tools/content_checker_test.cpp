@@ -1,4 +1,5 @@
 #include "screens/artwork/gauge_art.h"
+#include "screens/artwork/gauge_check.h"
 #include "tools/checker/content_check.h"
 
 #include <QDir>
@@ -158,10 +159,10 @@ private Q_SLOTS:
         QFETCH(QRgb, colour);
         QFETCH(QStringList, expected);
         QImage gauge = artwork::emptyGauge().convertToFormat(QImage::Format_RGB32);
-        QVERIFY(content::gaugeFaults(gauge).isEmpty());
+        QVERIFY(artwork::gaugeFaults(gauge).isEmpty());
         for (const QPoint& p : changed)
             gauge.setPixel(p, colour);
-        const QStringList faults = content::gaugeFaults(gauge);
+        const QStringList faults = artwork::gaugeFaults(gauge);
         QCOMPARE(faults.size(), expected.size());
         for (int i = 0; i < expected.size(); ++i)
             QVERIFY2(faults.at(i).contains(expected.at(i)), qPrintable(faults.at(i)));

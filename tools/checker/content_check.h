@@ -22,11 +22,6 @@ struct Fault {
 /// 932, sounds that are not 16-bit PCM WAV. Empty when the content is clean.
 QList<Fault> checkContent(const QString& appDir);
 
-/// What is wrong with a gauge picture for the fills of the play screens: the white outline, the
-/// white separators at rows 30, 33, ..., 330 across x 1 to 79, and cell rows that must not be
-/// white. One entry per faulty row or column; empty when the gauge is right.
-QStringList gaugeFaults(const QImage& gauge);
-
 /// What is wrong with a sound file for the player (RIFF/WAVE, PCM, 16-bit, some samples);
 /// empty when it is fine.
 QString wavFault(const QByteArray& bytes);

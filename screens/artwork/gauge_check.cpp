@@ -1,0 +1,69 @@
+#include "screens/artwork/gauge_check.h"
+
+#include "screens/artwork/gauge_art.h"
+
+#include <QPoint>
+#include <QSize>
+
+namespace artwork {
+
+namespace {
+
+bool isWhite(QRgb pixel) {
+    return (pixel & 0xffffff) == 0xffffff;
+}
+
+// Reports a line of pixels that should all be white (or all not white).
+void checkRun(const QImage& image, QStringList& faults, const QString& what, QPoint from,
+              QPoint step, int length, bool wantWhite) {
+    int wrong = 0;
+    QPoint first;
+    for (int i = 0; i < length; ++i) {
+        const QPoint at = from + step * i;
+        if (isWhite(image.pixel(at)) != wantWhite && wrong++ == 0)
+            first = at;
+    }
+    if (wrong > 0)
+        faults.append(QStringLiteral("%1: %2 個の画素が%3（最初は x %4, y %5）。")
+                          .arg(what)
+                          .arg(wrong)
+                          .arg(wantWhite ? QStringLiteral("白ではありません")
+                                         : QStringLiteral("白になっています"))
+                          .arg(first.x())
+                          .arg(first.y()));
+}
+
+} // namespace
+
+QStringList gaugeFaults(const QImage& picture) {
+    if (picture.size() != QSize(kGaugeWidth, kGaugeHeight))
+        return {QStringLiteral("ゲージの大きさが %1 × %2 です。")
+                    .arg(picture.width())
+                    .arg(picture.height())};
+    const QImage gauge = picture.convertToFormat(QImage::Format_RGB32);
+    const int right = kGaugeWidth - 1;
+    const int bottom = kGaugeHeight - 1;
+    QStringList faults;
+    const QPoint across(1, 0);
+    const QPoint down(0, 1);
+    checkRun(gauge, faults, QStringLiteral("外枠の上端（y 0）"), {0, 0}, across, right + 1, true);
+    checkRun(gauge, faults, QStringLiteral("外枠の下端（y %1）").arg(bottom), {0, bottom}, across,
+             right + 1, true);
+    checkRun(gauge, faults, QStringLiteral("外枠の左端（x 0）"), {0, 0}, down, bottom + 1, true);
+    checkRun(gauge, faults, QStringLiteral("外枠の右端（x %1）").arg(right), {right, 0}, down,
+             bottom + 1, true);
+    for (int k = 0; k <= kGaugeCells; ++k) {
+        const int row = gaugeCellTopRow(k + 1) - 1; // the line above cell k + 1
+        checkRun(gauge, faults, QStringLiteral("区切り線（y %1）").arg(row), {1, row}, across,
+                 right - 1, true);
+    }
+    for (int k = 1; k <= kGaugeCells; ++k)
+        for (int dy = 0; dy < 2; ++dy) {
+            const int row = gaugeCellTopRow(k) + dy;
+            checkRun(gauge, faults, QStringLiteral("%1 番目のます（y %2）").arg(k).arg(row),
+                     {1, row}, across, right - 1, false);
+        }
+    return faults;
+}
+
+} // namespace artwork
