@@ -1,6 +1,7 @@
 #include "game_runner.h"
 
 #include "fakes/fake_clock.h"
+#include "fakes/timer_ticks.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 
@@ -47,16 +48,7 @@ void GameRunner::tick(double seconds) {
     m_clock.advance(seconds);
     if (!screen())
         return;
-    // As the event loop would: every running timer once, in the order of their names.
-    QList<QTimer*> running;
-    for (QTimer* timer : screen()->findChildren<QTimer*>())
-        if (timer->isActive())
-            running << timer;
-    std::sort(running.begin(), running.end(),
-              [](QTimer* a, QTimer* b) { return a->objectName() < b->objectName(); });
-    for (QTimer* timer : running)
-        if (timer->isActive())
-            QMetaObject::invokeMethod(timer, "timeout");
+    tickRunningTimers(screen());
 }
 
 bool GameRunner::open(int radical, int mode) {

@@ -1,5 +1,6 @@
 #include "play_sequence.h"
 
+#include "fakes/timer_ticks.h"
 #include "gauge_reader.h"
 
 #include "screens/gauge_box.h"
@@ -173,16 +174,7 @@ bool PlaySequence::click(const QString& name) {
 
 void PlaySequence::deliverTicks() {
     // As the event loop would after the time has passed: each running timer ticks once.
-    QWidget* screen = m_navigator.currentScreen();
-    QList<QTimer*> running;
-    for (QTimer* timer : screen->findChildren<QTimer*>())
-        if (timer->isActive())
-            running << timer;
-    std::sort(running.begin(), running.end(),
-              [](QTimer* a, QTimer* b) { return a->objectName() < b->objectName(); });
-    for (QTimer* timer : running)
-        if (timer->isActive())
-            QMetaObject::invokeMethod(timer, "timeout");
+    tickRunningTimers(m_navigator.currentScreen());
 }
 
 bool PlaySequence::command3Shown() const {

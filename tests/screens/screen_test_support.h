@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/timer_ticks.h"
 #include "screens/image_control.h"
 
 #include <QAbstractButton>
@@ -34,19 +35,7 @@ inline bool isRunning(const QObject* window, const QString& name) {
     return timer && timer->isActive() && timer->interval() == 100;
 }
 
-/// Delivers one tick to every timer of `window` that runs, as the event loop would after
-/// 100 ms; the caller advances the fake clock first.
-inline void tickRunningTimers(const QObject* window) {
-    QList<QTimer*> running;
-    for (QTimer* timer : window->findChildren<QTimer*>())
-        if (timer->isActive())
-            running << timer;
-    std::sort(running.begin(), running.end(),
-              [](QTimer* a, QTimer* b) { return a->objectName() < b->objectName(); });
-    for (QTimer* timer : running)
-        if (timer->isActive())
-            QMetaObject::invokeMethod(timer, "timeout");
-}
+using ::tickRunningTimers;
 
 /// The colour at (x, y) of the picture that the image control `name` holds; 0 without one.
 inline QRgb pictureColour(const QObject* window, const QString& name, int x = 0, int y = 0) {
