@@ -25,8 +25,9 @@ constexpr qreal kMostWidth = 80;
 // Extra pen on every side: the mincho's hairlines would look faint at this size.
 constexpr qreal kWeight = 0.6;
 
-// Splits an outline into its closed contours, keeping the curves.
-QList<QPainterPath> contours(const QPainterPath& path) {
+} // namespace
+
+QList<QPainterPath> outlineContours(const QPainterPath& path) {
     QList<QPainterPath> parts;
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
@@ -45,8 +46,6 @@ QList<QPainterPath> contours(const QPainterPath& path) {
     return parts;
 }
 
-} // namespace
-
 QString radicalSource(int radicalNo) {
     // Kanji with a simple right part, so that the radical separates cleanly.
     static const QString sources[] = {
@@ -59,7 +58,7 @@ QString radicalSource(int radicalNo) {
 QPainterPath radicalLeftPart(int radicalNo) {
     QPainterPath whole;
     whole.addText(0, 0, text::mincho(kDesignEm), radicalSource(radicalNo));
-    const QList<QPainterPath> parts = contours(whole);
+    const QList<QPainterPath> parts = outlineContours(whole);
     // The left part is the contours whose centres lie left of the widest gap between centres
     // in the middle of the em (strokes of the two parts may overlap in x, their centres do not).
     QList<qreal> centres;

@@ -1,5 +1,7 @@
 #include "tools/content/glyph_pictures.h"
 
+#include "screens/artwork/radical_art.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <stdexcept>
@@ -29,26 +31,6 @@ constexpr qreal kRadicalRightMargin = 3.0;
 
 [[noreturn]] void fail(const QString& why) {
     throw std::runtime_error(why.toStdString());
-}
-
-// Splits an outline into its closed contours, keeping the curves.
-QList<QPainterPath> contours(const QPainterPath& path) {
-    QList<QPainterPath> parts;
-    for (int i = 0; i < path.elementCount(); ++i) {
-        const QPainterPath::Element e = path.elementAt(i);
-        if (e.isMoveTo()) {
-            parts.append(QPainterPath());
-            parts.last().moveTo(e.x, e.y);
-        } else if (e.isLineTo()) {
-            parts.last().lineTo(e.x, e.y);
-        } else if (e.isCurveTo()) {
-            const QPainterPath::Element c2 = path.elementAt(i + 1);
-            const QPainterPath::Element end = path.elementAt(i + 2);
-            parts.last().cubicTo(QPointF(e.x, e.y), QPointF(c2.x, c2.y), QPointF(end.x, end.y));
-            i += 2;
-        }
-    }
-    return parts;
 }
 
 QImage blackPicture(int width) {
@@ -81,14 +63,10 @@ GlyphPictures::GlyphPictures(const QString& fontFile)
 }
 
 QString GlyphPictures::radicalSource(int radicalNo) {
-    // Kanji with a simple right part, so that the radical separates cleanly.
-    static const QString sources[] = {
-        QStringLiteral("計"), QStringLiteral("仁"), QStringLiteral("打"),
-        QStringLiteral("紅"), QStringLiteral("村"), QStringLiteral("江"),
-    };
     if (radicalNo < 1 || radicalNo > 6)
         fail(QStringLiteral("radical %1 is not 1 to 6").arg(radicalNo));
-    return sources[radicalNo - 1];
+    // The same kanji as the menu's radical shapes, so that both show the same form.
+    return artwork::radicalSource(radicalNo);
 }
 
 QPainterPath GlyphPictures::outline(const QString& character) const {
@@ -109,7 +87,7 @@ QPainterPath GlyphPictures::outline(const QString& character) const {
 // the widest gap between 0.25 and 0.6 em (strokes of the two parts may overlap in x, their
 // centres do not).
 QPainterPath GlyphPictures::leftPart(const QString& kanji) const {
-    const QList<QPainterPath> parts = contours(outline(kanji));
+    const QList<QPainterPath> parts = artwork::outlineContours(outline(kanji));
     QList<qreal> centres;
     for (const QPainterPath& part : parts)
         centres.append(part.boundingRect().center().x());
