@@ -25,6 +25,7 @@ public:
 class SteppedClock : public Clock {
 public:
     double secondsSinceMidnight() const override { return now; }
+    double monotonicSeconds() const override { return now; }
     double now = 36000.0;
 };
 

@@ -24,6 +24,7 @@ constexpr int kPresses = 10000;
 class ManualClock : public Clock {
 public:
     double secondsSinceMidnight() const override { return m_now; }
+    double monotonicSeconds() const override { return m_now; }
     void advance(double seconds) { m_now += seconds; }
 
 private:

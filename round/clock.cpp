@@ -6,10 +6,3 @@ std::int32_t waitStartFrom(double clockReading) {
     // std::nearbyint rounds in the default mode, to nearest with ties to even.
     return static_cast<std::int32_t>(std::nearbyint(clockReading));
 }
-
-double secondsSince(std::int32_t waitStart, double now) {
-    double elapsed = now - waitStart;
-    if (elapsed < -kSecondsPerDay / 2)
-        elapsed += kSecondsPerDay;
-    return elapsed;
-}

@@ -36,7 +36,10 @@ struct GameState {
     std::int16_t wrongCount = 0;
     std::int16_t gameOver = 0;  ///< 1 from the 100th judgement to the next game
     std::int32_t waitStart = 0; ///< whole seconds since midnight
-    std::int16_t score = 0;     ///< percent right after the last judgement
+    /// The monotonic clock's reading at the moment the time of day read `waitStart`: the waits
+    /// are timed from it, so that a step of the time of day neither ends nor stalls one.
+    double waitOrigin = 0.0;
+    std::int16_t score = 0; ///< percent right after the last judgement
     /// One record per judged question of the current game, question k at index k - 1; reset by
     /// game start. Kept here so that it outlives the screen, like the rest of the game.
     std::array<QuestionRecord, kQuestionsPerGame> records{};

@@ -212,7 +212,11 @@ void RoundEngine::startTimedWait(PlayTimer timer) {
 }
 
 void RoundEngine::restartWait() {
-    state().waitStart = waitStartFrom(m_ports.clock.secondsSinceMidnight());
+    const double timeOfDay = m_ports.clock.secondsSinceMidnight();
+    state().waitStart = waitStartFrom(timeOfDay);
+    // The rounding of the start moves it by up to half a second; the origin moves with it, so
+    // the waits keep their windows (0.5 s to 1.5 s for a one-second wait).
+    state().waitOrigin = m_ports.clock.monotonicSeconds() - (timeOfDay - state().waitStart);
 }
 
 void RoundEngine::stopTimer(PlayTimer timer) {
@@ -227,7 +231,7 @@ bool RoundEngine::isRunning(PlayTimer timer) const {
 }
 
 bool RoundEngine::waitPassed(double limit, bool strictly) const {
-    const double elapsed = secondsSince(state().waitStart, m_ports.clock.secondsSinceMidnight());
+    const double elapsed = m_ports.clock.monotonicSeconds() - state().waitOrigin;
     return strictly ? elapsed > limit : elapsed >= limit;
 }
 

@@ -112,25 +112,33 @@ private Q_SLOTS:
     }
 
     // A wait started at clock s stores s to the nearest second (a half to the even second) and
-    // ends at the first tick at least 1.0 s past that: 0.5 s to 1.5 s, also across midnight.
+    // ends at the first tick at least 1.0 s past that: 0.5 s to 1.5 s, also across midnight,
+    // and also when the time of day steps by an hour 0.3 s into the wait (daylight saving).
     void oneSecondWaits_data() {
         QTest::addColumn<PlayTimer>("timer");
         QTest::addColumn<int>("startHundredths");
+        QTest::addColumn<double>("clockStep");
         QTest::addColumn<int>("expectedHundredths");
         for (PlayTimer timer : {PlayTimer::Timer1, PlayTimer::Timer2}) {
             const QByteArray name = timer == PlayTimer::Timer1 ? "Timer1 " : "Timer2 ";
-            QTest::newRow(name + "100.4 stored 100") << timer << 10040 << 60;
-            QTest::newRow(name + "100.6 stored 101") << timer << 10060 << 140;
-            QTest::newRow(name + "100.5 to even 100") << timer << 10050 << 50;
-            QTest::newRow(name + "101.5 to even 102") << timer << 10150 << 150;
-            QTest::newRow(name + "100.45 off the tenths") << timer << 10045 << 60;
-            QTest::newRow(name + "86399.7 over midnight") << timer << 8639970 << 130;
-            QTest::newRow(name + "86399.2 ends at midnight") << timer << 8639920 << 80;
+            QTest::newRow(name + "100.4 stored 100") << timer << 10040 << 0.0 << 60;
+            QTest::newRow(name + "100.6 stored 101") << timer << 10060 << 0.0 << 140;
+            QTest::newRow(name + "100.5 to even 100") << timer << 10050 << 0.0 << 50;
+            QTest::newRow(name + "101.5 to even 102") << timer << 10150 << 0.0 << 150;
+            QTest::newRow(name + "100.45 off the tenths") << timer << 10045 << 0.0 << 60;
+            QTest::newRow(name + "86399.7 over midnight") << timer << 8639970 << 0.0 << 130;
+            QTest::newRow(name + "86399.2 ends at midnight") << timer << 8639920 << 0.0 << 80;
+            QTest::newRow(name + "36000.4 set an hour on") << timer << 3600040 << 3600.0 << 60;
+            QTest::newRow(name + "36000.6 set an hour back") << timer << 3600060 << -3600.0 << 140;
+            QTest::newRow(name + "100.4 set back over midnight") << timer << 10040 << -3600.0 << 60;
+            QTest::newRow(name + "86399.7 set on over midnight")
+                << timer << 8639970 << 3600.0 << 130;
         }
     }
     void oneSecondWaits() {
         QFETCH(PlayTimer, timer);
         QFETCH(int, startHundredths);
+        QFETCH(double, clockStep);
         QFETCH(int, expectedHundredths);
         PlayRig rig;
         RoundEngine engine(rig.ports());
@@ -140,6 +148,8 @@ private Q_SLOTS:
         int elapsed = 0;
         while (engine.isRunning(timer) && elapsed < 1000) {
             elapsed += 10;
+            if (elapsed == 30)
+                rig.clock.step(clockStep);
             rig.clock.set((startHundredths + elapsed) / 100.0);
             if (timer == PlayTimer::Timer1)
                 engine.tickFailSound();

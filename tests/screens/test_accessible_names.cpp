@@ -64,7 +64,7 @@ void TestAccessibleNames::init() {
     m_content->writeList(6, 'x', TestContent::range(101, 40));
     m_content->writeCharacterPictures(TestContent::range(1, 40) + TestContent::range(101, 40));
     m_content->writeHowToPlay("1\r\n");
-    m_clock.set(36000.0);
+    m_clock = FakeClock(36000.0);
     m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
     m_navigator->start();
 }

@@ -90,7 +90,7 @@ void TestGameReview::init() {
     m_content->writeList(1, 'x', TestContent::range(101, 40));
     m_content->writeCharacterPictures(TestContent::range(1, kLastO) + TestContent::range(101, 40));
     m_content->writeKanjiTable(kanjiTable());
-    m_clock.set(36000.0);
+    m_clock = FakeClock(36000.0);
     m_random = ScriptedRandom{kRealList, kIndex7, kMadeUpList, kIndex5};
     m_reporter = RecordingReporter();
     m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);

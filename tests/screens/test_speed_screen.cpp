@@ -50,7 +50,7 @@ void TestSpeedScreen::init() {
     m_content->writeList(5, 'o', TestContent::range(1, kLastO));
     m_content->writeList(5, 'x', TestContent::range(101, 40));
     m_content->writeCharacterPictures(TestContent::range(1, kLastO) + TestContent::range(101, 40));
-    m_clock.set(36000.0);
+    m_clock = FakeClock(36000.0);
     m_reporter = RecordingReporter();
     m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
     m_navigator->start();

@@ -92,50 +92,63 @@ private Q_SLOTS:
     }
 
     // A step started at s stores s to the nearest second and ends at the first tick more than
-    // 1.0 s past it: 100.4 ends after 101.0, 100.6 after 102.0; also across midnight.
+    // 1.0 s past it: 100.4 ends after 101.0, 100.6 after 102.0; also across midnight, and also
+    // when the time of day steps by an hour 0.3 s into the step (daylight saving).
     void countdownStepWindow_data() {
         QTest::addColumn<int>("startHundredths");
+        QTest::addColumn<double>("clockStep");
         QTest::addColumn<int>("expectedHundredths");
-        QTest::newRow("100.4 ends after 101.0") << 10040 << 70;
-        QTest::newRow("100.6 ends after 102.0") << 10060 << 150;
-        QTest::newRow("100.5 to even 100") << 10050 << 60;
-        QTest::newRow("101.5 to even 102") << 10150 << 160;
-        QTest::newRow("100.45 off the tenths") << 10045 << 60;
-        QTest::newRow("86399.7 over midnight") << 8639970 << 140;
+        QTest::newRow("100.4 ends after 101.0") << 10040 << 0.0 << 70;
+        QTest::newRow("100.6 ends after 102.0") << 10060 << 0.0 << 150;
+        QTest::newRow("100.5 to even 100") << 10050 << 0.0 << 60;
+        QTest::newRow("101.5 to even 102") << 10150 << 0.0 << 160;
+        QTest::newRow("100.45 off the tenths") << 10045 << 0.0 << 60;
+        QTest::newRow("86399.7 over midnight") << 8639970 << 0.0 << 140;
+        QTest::newRow("36000.4 set an hour on") << 3600040 << 3600.0 << 70;
+        QTest::newRow("36000.6 set an hour back") << 3600060 << -3600.0 << 150;
     }
     void countdownStepWindow() {
         QFETCH(int, startHundredths);
+        QFETCH(double, clockStep);
         QFETCH(int, expectedHundredths);
         PlayRig rig;
         SpeedFlow flow(rig.ports());
         rig.clock.set(startHundredths / 100.0);
         flow.activate();
         TickDriver<SpeedFlow> driver(rig, flow);
+        driver.run(3);
+        rig.clock.step(clockStep);
         const int ticks = driver.runUntil([&] { return rig.view.isRunning(PlayTimer::Timer4); });
-        QCOMPARE(ticks * 10, expectedHundredths);
+        QCOMPARE((3 + ticks) * 10, expectedHundredths);
     }
 
     // The answer time runs from the start of play to the first tick at least 2.0 s past its
-    // whole-second start: 1.5 s to 2.6 s.
+    // whole-second start: 1.5 s to 2.6 s; a step of the time of day 0.3 s in changes nothing.
     void answerWindow_data() {
         QTest::addColumn<int>("playStart");
+        QTest::addColumn<double>("clockStep");
         QTest::addColumn<int>("expectedHundredths");
-        QTest::newRow("100.4 stored 100") << 10040 << 160;
-        QTest::newRow("100.6 stored 101") << 10060 << 240;
-        QTest::newRow("100.5 to even 100") << 10050 << 150;
-        QTest::newRow("101.5 to even 102") << 10150 << 250;
-        QTest::newRow("100.55 off the tenths") << 10055 << 250;
-        QTest::newRow("86399.4 over midnight") << 8639940 << 160;
+        QTest::newRow("100.4 stored 100") << 10040 << 0.0 << 160;
+        QTest::newRow("100.6 stored 101") << 10060 << 0.0 << 240;
+        QTest::newRow("100.5 to even 100") << 10050 << 0.0 << 150;
+        QTest::newRow("101.5 to even 102") << 10150 << 0.0 << 250;
+        QTest::newRow("100.55 off the tenths") << 10055 << 0.0 << 250;
+        QTest::newRow("86399.4 over midnight") << 8639940 << 0.0 << 160;
+        QTest::newRow("36000.4 set an hour on") << 3600040 << 3600.0 << 160;
+        QTest::newRow("36000.6 set an hour back") << 3600060 << -3600.0 << 240;
     }
     void answerWindow() {
         QFETCH(int, playStart);
+        QFETCH(double, clockStep);
         QFETCH(int, expectedHundredths);
         PlayRig rig;
         SpeedFlow flow(rig.ports());
         startPlayAt(rig, flow, playStart);
         TickDriver<SpeedFlow> driver(rig, flow);
+        driver.run(3);
+        rig.clock.step(clockStep);
         const int ticks = driver.runUntil([&] { return judged(rig) == 1; });
-        QCOMPARE(ticks * 10, expectedHundredths);
+        QCOMPARE((3 + ticks) * 10, expectedHundredths);
         QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("2"));
         QVERIFY(rig.view.isRunning(PlayTimer::Timer6));
     }
