@@ -28,7 +28,8 @@ QString readerFault(QImageReader::ImageReaderError error) {
 } // namespace
 
 QImage loadPictureFile(const QString& path) {
-    QByteArray bytes = readContentFile(path); // throws for a missing or unreadable file
+    // Throws for a missing, oversized or special file.
+    QByteArray bytes = readContentFile(path, kLargeFileLimit);
     if (bytes.isEmpty())
         throw ContentError(path, QStringLiteral("ファイルが空です。"));
     // Qt's GIF decoder shows a cut-off file as a picture with a blank lower part; a picture the

@@ -28,5 +28,5 @@ QStringList parseHowToPlay(const QByteArray& bytes, const QString& fileName) {
 }
 
 QStringList loadHowToPlay(const QString& path) {
-    return parseHowToPlay(readContentFile(path), path);
+    return parseHowToPlay(readContentFile(path, kLargeFileLimit), path);
 }

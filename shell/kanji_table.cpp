@@ -1,8 +1,9 @@
 #include "shell/kanji_table.h"
 
+#include "shell/content_error.h"
+#include "shell/content_file.h"
 #include "shell/shared_state.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -67,13 +68,11 @@ KanjiTable KanjiTable::parse(const QByteArray& bytes) {
 }
 
 KanjiTable KanjiTable::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestFile)
-        return {};
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    if (bytes.size() > kLargestFile || file.error() != QFileDevice::NoError)
-        return {};
-    return parse(bytes);
+    try {
+        return parse(readContentFile(path, kLargestFile));
+    } catch (const ContentError&) {
+        return {}; // optional: without it the review names no kanji
+    }
 }
 
 QString KanjiTable::component(int number) const {

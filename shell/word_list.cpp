@@ -118,5 +118,5 @@ std::int16_t parseWordList(const QByteArray& bytes, const QString& fileName, Wor
 }
 
 std::int16_t loadWordList(const QString& path, WordListArray& list) {
-    return parseWordList(readContentFile(path), path, list);
+    return parseWordList(readContentFile(path, kWordListLimit), path, list);
 }

@@ -1,19 +1,35 @@
 #include "driver_process.h"
 #include "tools/content/gif_writer.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <tuple>
 
 // Every content file the game opens, damaged in every way, through the real program: the driver
 // runs the real screens with the real message-box reporter on a copy of the generated content,
 // plays up to the moment the file is opened, and reads out and answers the message box. A fault
 // must give the box naming the file and the fault and exit code 1; an unplayable pair of lists
 // a message on the menu with the program going on; a picture of an unusual size a correct
-// display; a broken sound nothing at all. Nothing may crash or hang.
+// display; a broken sound nothing at all. Nothing may crash or hang; each case prints how long
+// the program took.
 namespace {
 
-enum class Damage { Missing, Empty, Truncated, Garbage, NotGif, Folder, OddSize, Bytes };
+enum class Damage {
+    Missing,
+    Empty,
+    Truncated,
+    Garbage,
+    NotGif,
+    Folder,
+    OddSize,
+    Bytes,
+    Fifo,       // a named pipe that nobody writes: opening it must not wait
+    DeviceLink, // a link to /dev/zero: endless bytes
+    LinkLoop,   // two links that point at each other
+};
 
 const QString kPictures = QStringLiteral("data/画像/");
 const QString kLists = QStringLiteral("data/ox/");
@@ -72,6 +88,13 @@ bool damage(const QString& path, Damage kind, const QByteArray& bytes) {
         return QFile::remove(path);
     case Damage::Folder:
         return QFile::remove(path) && QDir().mkdir(path);
+    case Damage::Fifo:
+        return QFile::remove(path) && ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Damage::DeviceLink:
+        return QFile::remove(path) && QFile::link(QStringLiteral("/dev/zero"), path);
+    case Damage::LinkLoop:
+        return QFile::remove(path) && QFile::link(path + ".loop", path) &&
+               QFile::link(path, path + ".loop");
     case Damage::Empty:
         break;
     case Damage::Truncated:
@@ -154,6 +177,8 @@ void TestBadContent::faultyFile_data() {
         row(name + " binary garbage", file, Damage::Garbage, {}, kMenuOnly, 1, "10進数");
         row(name + " truncated", file, Damage::Truncated, {}, kMenuOnly, 1, "項目が足りません");
     }
+    row("h1o.dat over a megabyte", {kLists + "h1o.dat"}, Damage::Bytes,
+        list(40, range(1, 40)) + QByteArray(1 << 20, ' '), kMenuOnly, 1, "大きすぎます");
     // Lists that read well but cannot make a game: a message on the menu, no mode buttons, and
     // the program goes on to its end button.
     row("h1o.dat count 0", {kLists + "h1o.dat"}, Damage::Bytes, "0\r\n", kMenuOnly, 0,
@@ -173,6 +198,20 @@ void TestBadContent::faultyFile_data() {
     row("遊び方.txt bad second byte", text, Damage::Bytes, "\x82\x20\r\n", howTo, 1, "Shift_JIS");
     row("遊び方.txt cut inside a character", text, Damage::Bytes, "\x82\xa0\x82", howTo, 1,
         "Shift_JIS");
+
+    // Anything but a regular file, after following links, in place of a word list, the text
+    // and a picture. A named pipe must not block the game in opening it, a device must not be
+    // read until memory runs out, a loop of links is not a missing file.
+    const std::tuple<QString, QStringList, QString> places[] = {
+        {QStringLiteral("h1o.dat"), {kLists + "h1o.dat"}, kMenuOnly},
+        {QStringLiteral("遊び方.txt"), text, howTo},
+        {QStringLiteral("h1.gif"), {kPictures + "h1.gif"}, kCarefulStart},
+    };
+    for (const auto& [name, file, script] : places) {
+        row(name + " a named pipe", file, Damage::Fifo, {}, script, 1, "名前付きパイプ");
+        row(name + " a link to /dev/zero", file, Damage::DeviceLink, {}, script, 1, "デバイス");
+        row(name + " a loop of links", file, Damage::LinkLoop, {}, script, 1, "循環");
+    }
 
     // Every picture, at the moment the game first opens it.
     addPictureRows(QStringLiteral("h1.gif"), kCarefulStart);
@@ -270,9 +309,12 @@ void TestBadContent::faultyFile() {
         }
     }
 
+    QElapsedTimer took;
+    took.start();
     const driver_process::Outcome outcome =
         driver_process::run(QStringLiteral(KQ_GAME_DRIVER), {appDir.path(), script},
                             driver_process::offscreenEnvironment(m_runtimeDir));
+    qInfo("%lld ms", took.elapsed());
     const QString report =
         QStringLiteral("exit %1, output:\n%2").arg(outcome.exitCode).arg(outcome.output);
     QVERIFY2(outcome.finished, qPrintable("hung: " + report));

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,7 +35,7 @@ private Q_SLOTS:
     void malformedTableIsEmpty_data();
     void malformedTableIsEmpty();
     void fileBesideTheWordLists();
-    void missingOrOversizedFileIsEmpty();
+    void missingOversizedOrSpecialFileIsEmpty();
 };
 
 void TestKanjiTable::readsComponentsAndKanjiPerRadical() {
@@ -104,11 +105,15 @@ void TestKanjiTable::fileBesideTheWordLists() {
     QCOMPARE(KanjiTable::load(path).kanji(0, 3), QStringLiteral("打"));
 }
 
-void TestKanjiTable::missingOrOversizedFileIsEmpty() {
+void TestKanjiTable::missingOversizedOrSpecialFileIsEmpty() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(KanjiTable::load(dir.filePath(QStringLiteral("kanji.tsv"))).isEmpty());
     QVERIFY(KanjiTable::load(dir.path()).isEmpty()); // a folder of that name
+    // Guards: a named pipe that nobody writes blocking the menu in opening it.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.tsv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(KanjiTable::load(fifo).isEmpty());
     // Good lines followed by more than a megabyte of blank lines: not a table of 220 lines.
     const QString path = dir.filePath(QStringLiteral("big.tsv"));
     QFile file(path);

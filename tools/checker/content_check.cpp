@@ -121,7 +121,7 @@ private:
 
     void checkSound(const QString& file) {
         try {
-            const QString fault = wavFault(readContentFile(file));
+            const QString fault = wavFault(readContentFile(file, kLargeFileLimit));
             if (!fault.isEmpty())
                 add(file, fault);
         } catch (const ContentError& error) {
