@@ -23,12 +23,20 @@ void chooseRadical(SharedState& state, int radicalNo) {
 
 QString whyUnplayable(const SharedState& state) {
     const QString name = radicalName(state.radicalNo);
+    // A count of 0 or less reads nothing: name the file and its count, so that a count of -1
+    // can be found and mended.
+    const auto empty = [&](const QString& list, const QString& file, int count) {
+        return QStringLiteral("「%1」の%2の一覧が空なので、ゲームを始められません。\n\n"
+                              "ファイル: %3\n件数: %4")
+            .arg(name, list, file)
+            .arg(count);
+    };
     if (state.oCount <= 0)
-        return QStringLiteral("「%1」の実在する漢字の一覧が空なので、ゲームを始められません。")
-            .arg(name);
+        return empty(QStringLiteral("実在する漢字"),
+                     content_paths::oListFile(state.appPath, state.radicalNo), state.oCount);
     if (state.xCount <= 0)
-        return QStringLiteral("「%1」の存在しない漢字の一覧が空なので、ゲームを始められません。")
-            .arg(name);
+        return empty(QStringLiteral("存在しない漢字"),
+                     content_paths::xListFile(state.appPath, state.radicalNo), state.xCount);
     std::bitset<kListSize> seen;
     for (int i = 1; i <= state.oCount; ++i)
         seen.set(static_cast<std::size_t>(state.oList[static_cast<std::size_t>(i)]));

@@ -179,12 +179,19 @@ void TestBadContent::faultyFile_data() {
     }
     row("h1o.dat over a megabyte", {kLists + "h1o.dat"}, Damage::Bytes,
         list(40, range(1, 40)) + QByteArray(1 << 20, ' '), kMenuOnly, 1, "大きすぎます");
-    // Lists that read well but cannot make a game: a message on the menu, no mode buttons, and
-    // the program goes on to its end button.
+    // Lists that read well but cannot make a game: a message on the menu naming the file and
+    // its count, no mode buttons, and the program goes on to its end button.
     row("h1o.dat count 0", {kLists + "h1o.dat"}, Damage::Bytes, "0\r\n", kMenuOnly, 0,
-        "実在する漢字の一覧が空", "modes hidden");
+        "実在する漢字の一覧が空なので、ゲームを始められません。 |  | ファイル: {file} | 件数: 0",
+        "modes hidden");
     row("h1x.dat count 0", {kLists + "h1x.dat"}, Damage::Bytes, "0\r\n", kMenuOnly, 0,
-        "存在しない漢字の一覧が空", "modes hidden");
+        "存在しない漢字の一覧が空なので、ゲームを始められません。 |  | ファイル: {file} | 件数: 0",
+        "modes hidden");
+    row("h1o.dat count -1", {kLists + "h1o.dat"}, Damage::Bytes, "-1\r\n", kMenuOnly, 0,
+        "実在する漢字の一覧が空なので、ゲームを始められません。 |  | ファイル: {file} | 件数: -1",
+        "modes hidden");
+    row("h1x.dat count -1", {kLists + "h1x.dat"}, Damage::Bytes, "-1\r\n5\r\n", kMenuOnly, 0,
+        "ファイル: {file} | 件数: -1", "modes hidden");
     row("30 different characters", {kLists + "h1o.dat", kLists + "h1x.dat"}, Damage::Bytes,
         list(30, range(1, 30)), kMenuOnly, 0, "異なる文字が 30 個しかありません", "modes hidden");
 
@@ -324,6 +331,8 @@ void TestBadContent::faultyFile() {
 
     const QStringList messages = outcome.output.split(QLatin1Char('\n'))
                                      .filter(QRegularExpression(QStringLiteral("^message: ")));
+    // "{file}" in the expected fault stands for the damaged file's full path.
+    fault.replace(QStringLiteral("{file}"), damaged.value(0));
     if (fault.isEmpty()) {
         QVERIFY2(messages.isEmpty(), qPrintable(report));
     } else {
