@@ -5,11 +5,14 @@
 #include "shell/cp932.h"
 
 QStringList parseHowToPlay(const QByteArray& bytes, const QString& fileName) {
-    const std::optional<QString> text = decodeCp932(bytes);
+    std::optional<QString> text = decodeCp932(bytes);
     if (!text)
         throw ContentError(
             fileName,
             QStringLiteral("Shift_JIS（コードページ932）の文字として読めないバイトがあります。"));
+    // Old editors end a text file with the end-of-file mark Ctrl-Z (0x1A): it is not a line.
+    if (text->endsWith(QChar(0x1a)))
+        text->chop(1);
     QStringList lines;
     qsizetype start = 0;
     const qsizetype size = text->size();

@@ -205,6 +205,9 @@ void TestBadContent::faultyFile_data() {
     row("遊び方.txt bad second byte", text, Damage::Bytes, "\x82\x20\r\n", howTo, 1, "Shift_JIS");
     row("遊び方.txt cut inside a character", text, Damage::Bytes, "\x82\xa0\x82", howTo, 1,
         "Shift_JIS");
+    // Old editors end a text with the end-of-file mark 0x1A: no line of its own.
+    row("遊び方.txt end-of-file mark", text, Damage::Bytes, "\x82\xa0\r\n\x82\xa2\r\n\x1a", howTo,
+        0, {}, "lines 2\n");
 
     // Anything but a regular file, after following links, in place of a word list, the text
     // and a picture. A named pipe must not block the game in opening it, a device must not be

@@ -34,6 +34,14 @@ void TestHowToPlay::splitsLines_data() {
     QTest::newRow("blank last line") << QByteArray("a\r\n\r\n") << QStringList{"a", ""};
     QTest::newRow("unix line ends") << QByteArray("a\nb\n") << QStringList{"a", "b"};
     QTest::newRow("blanks are kept") << QByteArray("  a b  \r\n") << QStringList{"  a b  "};
+    // Guards: the end-of-file mark of old editors shown as a box on a line of its own.
+    QTest::newRow("end-of-file mark after the last line end")
+        << QByteArray("a\r\nb\r\n\x1a") << QStringList{"a", "b"};
+    QTest::newRow("end-of-file mark ends the last line")
+        << QByteArray("a\r\nb\x1a") << QStringList{"a", "b"};
+    QTest::newRow("only an end-of-file mark") << QByteArray("\x1a") << QStringList{};
+    QTest::newRow("0x1A inside a line is kept")
+        << QByteArray("a\x1a b\r\n") << QStringList{QStringLiteral("a\x1a b")};
 }
 
 void TestHowToPlay::splitsLines() {
