@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QtTest>
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 // The components table in the repo and the word lists generated from it.
@@ -32,6 +34,45 @@ private:
         return numbers;
     }
 
+    // Per component: its stroke count and whether it is itself a left-right shape.
+    struct Facts {
+        int strokes = 0;
+        bool leftRight = false;
+    };
+    static const QList<Facts>& facts() {
+        static const QList<Facts> read = [] {
+            QFile file(QStringLiteral(KQ_COMPONENT_FACTS));
+            if (!file.open(QIODevice::ReadOnly))
+                qFatal("cannot read %s", qPrintable(file.fileName()));
+            QList<Facts> rows;
+            const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+            for (const QString& line : lines.mid(1)) {
+                const QStringList cols = line.split(u'\t');
+                if (cols.size() < 5)
+                    continue;
+                // The facts must describe the table's own components, row by row.
+                if (cols[0].toInt() != rows.size() ||
+                    cols[1] != table().rows().value(rows.size()).glyph)
+                    qFatal("component facts out of step with the table at %s", qPrintable(line));
+                rows.append({cols[2].toInt(), cols[4] == QLatin1String("y")});
+            }
+            if (rows.size() != content::kComponents)
+                qFatal("component facts: %d rows", int(rows.size()));
+            return rows;
+        }();
+        return read;
+    }
+
+    // How many radicals other than `radical` form a real kanji with component n.
+    static int realWithOthers(int n, int radical) {
+        int count = 0;
+        for (int d = 1; d <= content::kRadicals; ++d)
+            count +=
+                d != radical && content::ComponentsTable::isKanjiCell(
+                                    table().rows().at(n).cells[static_cast<std::size_t>(d - 1)]);
+        return count;
+    }
+
     static void radicalRows() {
         QTest::addColumn<int>("radical");
         for (int d = 1; d <= content::kRadicals; ++d)
@@ -55,6 +96,42 @@ private Q_SLOTS:
         QFETCH(int, radical);
         QVERIFY2(table().oList(radical).size() >= 40, "fewer than 40 real kanji");
         QVERIFY2(table().xList(radical).size() >= 40, "fewer than 40 made-up characters");
+    }
+
+    // Guards: a table edit that brings a give-away back: three-column pictures that are mostly
+    // made up, made-up components heavier or lighter than real ones, or made-up components that
+    // the player knows as real from other radicals. Means are compared as exact fractions.
+    void realAndMadeUpListsAreAlike_data() { radicalRows(); }
+    void realAndMadeUpListsAreAlike() {
+        QFETCH(int, radical);
+        const QList<int> real = table().oList(radical);
+        const QList<int> madeUp = table().xList(radical);
+        const auto sum = [&](const QList<int>& list, const std::function<int(int)>& of) {
+            long total = 0;
+            for (const int n : list)
+                total += of(n);
+            return total;
+        };
+        const auto leftRight = [](int n) { return int(facts().at(n).leftRight); };
+        const auto strokes = [](int n) { return facts().at(n).strokes; };
+        const auto others = [radical](int n) { return realWithOthers(n, radical); };
+        const long nO = real.size(), nX = madeUp.size();
+        // |a/nO - b/nX| <= limit  <=>  |a nX - b nO| <= limit nO nX
+        const auto gap = [&](const std::function<int(int)>& of) {
+            return std::abs(sum(real, of) * nX - sum(madeUp, of) * nO);
+        };
+        QVERIFY2(gap(leftRight) * 20 <= nO * nX, "left-right shares more than 5 points apart");
+        QVERIFY2(gap(strokes) * 2 <= nO * nX, "mean strokes more than 0.5 apart");
+        QVERIFY2(gap(others) * 2 <= nO * nX, "mean other radicals more than 0.5 apart");
+    }
+
+    // Guards: a component made up with most radicals, which a player of several radicals learns
+    // to answer by its picture alone.
+    void noComponentIsMadeUpWithMoreThanThreeRadicals() {
+        for (const content::Component& row : table().rows()) {
+            const auto madeUp = std::count(row.cells.begin(), row.cells.end(), QStringLiteral("x"));
+            QVERIFY2(madeUp <= 3, qPrintable(row.glyph));
+        }
     }
 
     // Guards: a typo that puts a kana, two characters or a character outside JIS X 0208 where a
