@@ -12,18 +12,19 @@ namespace {
 
 // Outlines are taken at this many pixels to the em and scaled down when painted.
 constexpr qreal kEm = 1000.0;
-// The em square, a little smaller than the 231 x 231 window, is centred in it. Japanese fonts put
-// the top of the ideographic em box 0.88 em above the baseline (the font's ascent is taller).
-constexpr qreal kScale = 0.94 * kGlyphHeight / kEm;
-constexpr qreal kEmTop = 0.88 * kEm;
-constexpr qreal kTopMargin = (kGlyphHeight - kScale * kEm) / 2;
+constexpr qreal kScale = kEmPixels / kEm;
+constexpr qreal kEmTop = kEmAboveBaseline * kEm;
 // How much a whole component glyph is narrowed to sit as a right-hand part, and where in the
 // window the centre of its em square goes.
 constexpr qreal kNarrowing = 0.62;
 constexpr qreal kComponentCentreX = kRadicalWidth + kCharacterWidth / 2.0 - 2.0;
-// Extra weight given to the narrowed strokes (pixels of pen), so that its verticals stay close
-// to the weight of the radical beside it.
-constexpr qreal kEmbolden = 2.4;
+// A part narrowed to fit its picture loses weight in its vertical strokes only. It gets back
+// what it lost, measured on the font's plain vertical stroke 丨, so that every vertical stroke of
+// the window is as heavy as in the font; horizontal strokes keep the font's weight.
+constexpr char16_t kVerticalStroke[] = u"丨";
+// The pen that widens sideways is round in a space this many times taller than the picture,
+// which makes it a flat ellipse in the picture: it adds width, no height.
+constexpr qreal kFlattening = 64.0;
 // Room kept between a radical's ink and the edges of its picture. A left part taken from a real
 // kanji is wider than 90 pixels allow, so it is narrowed to fit between these margins.
 constexpr qreal kRadicalLeftMargin = 5.0;
@@ -39,15 +40,19 @@ QImage blackPicture(int width) {
     return image;
 }
 
-void paintWhite(QImage& image, const QPainterPath& path, qreal penWidth) {
+// Paints `path` (in picture pixels) white, `widening` pixels wider in all, half on each side.
+void paintWhite(QImage& image, const QPainterPath& path, qreal widening) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (penWidth > 0)
-        painter.setPen(QPen(Qt::white, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    else
-        painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawPath(path);
+    if (widening <= 0) {
+        painter.setPen(Qt::NoPen);
+        painter.drawPath(path);
+        return;
+    }
+    painter.setPen(QPen(Qt::white, widening, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setTransform(QTransform::fromScale(1, 1 / kFlattening));
+    painter.drawPath(QTransform::fromScale(1, kFlattening).map(path));
 }
 
 } // namespace
@@ -60,6 +65,15 @@ GlyphPictures::GlyphPictures(const QString& fontFile)
     if (m_font.familyName() != QLatin1String(kMinchoFamily))
         fail(QStringLiteral("the font file %1 holds \"%2\", not %3")
                  .arg(fontFile, m_font.familyName(), QLatin1String(kMinchoFamily)));
+    // The stroke's width half way down.
+    const QPainterPath stroke = outline(QString::fromUtf16(kVerticalStroke));
+    QPainterPath band;
+    band.addRect(QRectF(-kEm, stroke.boundingRect().center().y(), 3 * kEm, 1));
+    m_verticalStroke = stroke.intersected(band).boundingRect().width();
+}
+
+qreal GlyphPictures::lostWeight(qreal narrowing) const {
+    return (1 - narrowing) * m_verticalStroke * kScale;
 }
 
 QString GlyphPictures::radicalSource(int radicalNo) {
@@ -116,25 +130,29 @@ QImage GlyphPictures::radicalPicture(int radicalNo) const {
     const QPainterPath left = leftPart(radicalSource(radicalNo));
     const QRectF box = left.boundingRect();
     const qreal room = kRadicalWidth - kRadicalLeftMargin - kRadicalRightMargin;
-    const qreal narrowing = std::min(1.0, room / (box.width() * kScale));
+    // Narrowed so that its ink, widened by what narrowing takes off its vertical strokes, fits
+    // the room: width x n + stroke x (1 - n) <= room.
+    const qreal stroke = m_verticalStroke * kScale;
+    const qreal width = box.width() * kScale;
+    const qreal narrowing = std::min(1.0, (room - stroke) / (width - stroke));
     // Right-aligned against the component, like the left part of a real kanji.
     QTransform transform;
-    transform.translate(kRadicalWidth - kRadicalRightMargin, kTopMargin);
+    transform.translate(kRadicalWidth - kRadicalRightMargin - lostWeight(narrowing) / 2, kEmTopRow);
     transform.scale(kScale * narrowing, kScale);
     transform.translate(-box.right(), kEmTop);
     QImage image = blackPicture(kRadicalWidth);
-    paintWhite(image, transform.map(left), 0);
+    paintWhite(image, transform.map(left), lostWeight(narrowing));
     return image;
 }
 
 QImage GlyphPictures::componentPicture(const QString& glyph) const {
     const QPainterPath path = outline(glyph);
     QTransform transform;
-    transform.translate(kComponentCentreX - kRadicalWidth, kTopMargin);
+    transform.translate(kComponentCentreX - kRadicalWidth, kEmTopRow);
     transform.scale(kScale * kNarrowing, kScale);
     transform.translate(-kEm / 2, kEmTop);
     QImage image = blackPicture(kCharacterWidth);
-    paintWhite(image, transform.map(path), kEmbolden);
+    paintWhite(image, transform.map(path), lostWeight(kNarrowing));
     return image;
 }
 

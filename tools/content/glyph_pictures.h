@@ -12,16 +12,25 @@ namespace content {
 inline constexpr int kRadicalWidth = 90;
 inline constexpr int kCharacterWidth = 140;
 inline constexpr int kGlyphHeight = 231;
+/// The font's em square is this many pixels in every picture, a little less than the window's
+/// height, and lies centred in the 231 x 231 window: its top at row kEmTopRow. Japanese fonts
+/// put the top of the ideographic em box 0.88 em above the baseline (their ascent is taller).
+inline constexpr qreal kEmPixels = 0.94 * kGlyphHeight;
+inline constexpr qreal kEmTopRow = (kGlyphHeight - kEmPixels) / 2;
+inline constexpr qreal kEmAboveBaseline = 0.88;
 
 /// The font every character is drawn in: a Japanese mincho, chosen by file so that no fallback
 /// can slip in a Chinese or gothic form.
 inline constexpr const char* kMinchoFile = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
 inline constexpr const char* kMinchoFamily = "IPAexMincho";
 
-// Draws the radical and character pictures, white on black. The em square of the font maps onto
-// the whole 231 x 231 window; the radical is the left part of a real kanji, the component is its
-// whole glyph narrowed by one fixed factor. Every component goes through exactly the same
-// transform, whether radical + component is real or made up, so the pictures give nothing away.
+// Draws the radical and character pictures, white on black, as the font draws a kanji: the em
+// square of the font maps onto the 231 x 231 window (never a glyph's ink box, so 二 stays in the
+// middle and 一 stays a thin line), the radical is the left part of a real kanji, the component
+// is its whole glyph narrowed by one fixed factor. A narrowed part gets back the weight its
+// vertical strokes lost, so every stroke weighs as in the font. Every component goes through
+// exactly the same drawing, whether radical + component is real or made up, so the pictures give
+// nothing away.
 class GlyphPictures {
 public:
     /// Loads the font file; throws std::runtime_error naming the file when it is missing or is
@@ -40,9 +49,12 @@ public:
 private:
     QPainterPath outline(const QString& character) const;
     QPainterPath leftPart(const QString& kanji) const;
+    /// Pixels of width that the vertical strokes of a part narrowed by `narrowing` lost.
+    qreal lostWeight(qreal narrowing) const;
 
     QRawFont m_font;
     QString m_fontFile;
+    qreal m_verticalStroke = 0; ///< width of the font's vertical stroke, in font units
 };
 
 } // namespace content
