@@ -46,13 +46,33 @@ QString characterText(const QuestionRecord& record, const SharedState& shared) {
     return radicalShape(shared.radicalNo) + QStringLiteral("＋") + component;
 }
 
+QString readingsText(const KanjiTable::Readings& readings) {
+    constexpr int kMostReadings = 5;
+    constexpr int kMostMeanings = 3;
+    QStringList shown = readings.on;
+    for (const QString& kun : readings.kun)
+        if (!kun.startsWith(u'-') && !kun.endsWith(u'-'))
+            shown.append(kun);
+    QStringList parts;
+    if (!shown.isEmpty())
+        parts.append(shown.mid(0, kMostReadings).join(QStringLiteral("・")));
+    if (!readings.meanings.isEmpty())
+        parts.append(readings.meanings.mid(0, kMostMeanings).join(QStringLiteral(", ")));
+    return parts.join(QStringLiteral("　"));
+}
+
 QString describe(const QuestionRecord& record, const SharedState& shared) {
     const QString exists =
         record.kind == kKindO ? QStringLiteral("（ある）") : QStringLiteral("（存在しない字）");
-    return QStringLiteral("第 %1 問　%2%3　あなたの答え：%4 %5")
+    const QString kanji = shared.kanji.kanji(record.character, shared.radicalNo);
+    const QString readings = record.kind == kKindO && !kanji.isEmpty()
+                                 ? readingsText(shared.kanji.readings(kanji))
+                                 : QString();
+    return QStringLiteral("第 %1 問　%2%3%4　あなたの答え：%5 %6")
         .arg(record.question)
-        .arg(characterText(record, shared), exists, answerText(record.answer),
-             record.right ? QStringLiteral("○") : QStringLiteral("✗"));
+        .arg(characterText(record, shared), exists,
+             readings.isEmpty() ? QString() : QStringLiteral("　") + readings,
+             answerText(record.answer), record.right ? QStringLiteral("○") : QStringLiteral("✗"));
 }
 
 } // namespace question_review

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "round/question_record.h"
+#include "shell/kanji_table.h"
 #include "shell/shared_state.h"
 
 #include <QString>
@@ -14,8 +15,14 @@ namespace question_review {
 /// instead ("ごんべん＋b105.gif").
 QString characterText(const QuestionRecord& record, const SharedState& shared);
 
-/// The whole line: number, character, whether it exists, the player's answer and whether it was
-/// right, e.g. "第 12 問　語（ある）　あなたの答え：ない ✗".
+/// A real kanji's readings and meanings in short, e.g. "シ・うた　poem, poetry": the on
+/// readings, then the kun readings that are words of their own (no affix forms), five readings
+/// at most, then three meanings at most. Empty when the table gives none.
+QString readingsText(const KanjiTable::Readings& readings);
+
+/// The whole line: number, character, whether it exists, a real kanji's readings and meanings,
+/// the player's answer and whether it was right, e.g.
+/// "第 12 問　語（ある）　ゴ・かた.る・かた.らう　word, speech, language　あなたの答え：ない ✗".
 QString describe(const QuestionRecord& record, const SharedState& shared);
 
 } // namespace question_review

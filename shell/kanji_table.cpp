@@ -11,9 +11,10 @@ static_assert(KanjiTable::kComponents == kListSize, "one row per character numbe
 
 namespace {
 
-// The generator writes some 20 KiB; anything far larger is not a table of 220 lines.
+// The generator writes some 30 KiB; anything far larger is not a table of a few hundred lines.
 constexpr qint64 kLargestFile = 1 << 20;
 constexpr int kFields = 2 + kRadicalCount;
+constexpr int kReadingFields = 4;
 
 bool isOneCharacter(const QString& text) {
     return text.toUcs4().size() == 1 && !text.at(0).isSpace();
@@ -47,6 +48,17 @@ KanjiTable KanjiTable::parse(const QByteArray& bytes) {
         if (line.isEmpty())
             continue;
         const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() == kReadingFields) {
+            if (!isOneCharacter(fields[0]) || table.m_readings.contains(fields[0]))
+                return {};
+            const auto items = [&](int field, const QString& separator) {
+                return fields[field].isEmpty() ? QStringList() : fields[field].split(separator);
+            };
+            const QString space = QStringLiteral(" ");
+            table.m_readings.insert(fields[0], Readings{items(1, space), items(2, space),
+                                                        items(3, QStringLiteral("; "))});
+            continue;
+        }
         if (fields.size() != kFields)
             return {};
         const int number = numberOf(fields[0]);

@@ -1,8 +1,11 @@
-// Generates the game's content from the components table: content_generator TABLE OUTDIR
+// Generates the game's content from the components table and the readings extract beside it
+// (kanjidic.tsv): content_generator TABLE OUTDIR
 #include "tools/content/components_table.h"
 #include "tools/content/content_writer.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
@@ -20,7 +23,11 @@ int main(int argc, char* argv[]) {
         QElapsedTimer timer;
         timer.start();
         const content::ComponentsTable table = content::ComponentsTable::load(args.at(1));
-        content::ContentWriter writer(table, args.at(2));
+        const content::ReadingsExtract readings = content::ReadingsExtract::load(
+            QFileInfo(args.at(1))
+                .dir()
+                .filePath(QLatin1String(content::ReadingsExtract::kFileName)));
+        content::ContentWriter writer(table, readings, args.at(2));
         writer.writeAll();
         std::printf("content: %d files, %lld bytes, %lld ms\n", writer.filesWritten(),
                     static_cast<long long>(writer.bytesWritten()),

@@ -3,6 +3,7 @@
 #include "play_screen_probe.h"
 #include "recording_reporter.h"
 #include "screens/navigator.h"
+#include "screens/question_review.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
 
@@ -18,7 +19,8 @@ constexpr int kLastO = 40;
 
 // A kanji table for the test content: component 7 is 吾, which forms 語 with ごんべん;
 // component 105 is 頼, which forms nothing with it. The other components are listed too, so
-// that the table is complete for every question; they are named by 丁 and form 訂.
+// that the table is complete for every question; they are named by 丁 and form 訂. 語 comes
+// with its readings, as the generator writes them.
 QByteArray kanjiTable() {
     QByteArray bytes;
     for (int n : TestContent::range(1, kLastO) + TestContent::range(101, 40)) {
@@ -27,8 +29,10 @@ QByteArray kanjiTable() {
         const QString kanji = n == 7 ? "語" : real ? "訂" : "";
         bytes += QStringLiteral("%1\t%2\t%3\t\t\t\t\t\r\n").arg(n).arg(component, kanji).toUtf8();
     }
-    return bytes;
+    return bytes + QStringLiteral("語\tゴ\tかた.る かた.らう\tword; speech; language\r\n").toUtf8();
 }
+
+const QString kGo = QStringLiteral("語（ある）　ゴ・かた.る・かた.らう　word, speech, language");
 
 // Kind and list draws that show character 7 (real, index 7 of 40) and character 105 (made up,
 // index 5 of 40).
@@ -65,6 +69,8 @@ private Q_SLOTS:
     void withoutAUsableTableThePictureIsNamed_data();
     void withoutAUsableTableThePictureIsNamed();
     void speedQuestionWithoutAnAnswer();
+    void readingsInShort_data();
+    void readingsInShort();
 
 private:
     void openCareful();
@@ -136,7 +142,7 @@ void TestGameReview::everyCellTellsItsQuestionAfterTheRating() {
     rate();
     GaugeBox* box = gauge();
     QCOMPARE(box->toolTipAt(cellPoint(1)),
-             QStringLiteral("第 1 問　語（ある）　あなたの答え：ない ✗"));
+             QStringLiteral("第 1 問　%1　あなたの答え：ない ✗").arg(kGo));
     QCOMPARE(box->toolTipAt(cellPoint(100)),
              QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：ない ○"));
 
@@ -205,7 +211,7 @@ void TestGameReview::realToolTipEventsShowTheText() {
     // The label areas and the white lines show nothing.
     QVERIFY(hover(QPoint(40, 345)).isEmpty());
     QVERIFY(hover(cellPoint(1) + QPoint(0, 2)).isEmpty());
-    QCOMPARE(hover(cellPoint(1)), QStringLiteral("第 1 問　語（ある）　あなたの答え：ない ✗"));
+    QCOMPARE(hover(cellPoint(1)), QStringLiteral("第 1 問　%1　あなたの答え：ない ✗").arg(kGo));
     QCOMPARE(hover(cellPoint(100) + QPoint(-30, 1)),
              QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：ない ○"));
 }
@@ -245,11 +251,41 @@ void TestGameReview::speedQuestionWithoutAnAnswer() {
     }
     QVERIFY(probe.shown("Command3"));
     QCOMPARE(gauge()->toolTipAt(cellPoint(1)),
-             QStringLiteral("第 1 問　語（ある）　あなたの答え：回答なし ✗"));
+             QStringLiteral("第 1 問　%1　あなたの答え：回答なし ✗").arg(kGo));
     QCOMPARE(gauge()->toolTipAt(cellPoint(2)),
              QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：回答なし ✗"));
     QCOMPARE(control(screen(), QStringLiteral("Image5"))->accessibleName(),
              QStringLiteral("カラス（不合格）"));
+}
+
+// Guards: a review line grown too long for a hover text by a kanji with many readings, affix
+// forms (-しる) shown as readings, or a separator left dangling when a part is missing.
+void TestGameReview::readingsInShort_data() {
+    QTest::addColumn<QStringList>("on");
+    QTest::addColumn<QStringList>("kun");
+    QTest::addColumn<QStringList>("meanings");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("詩") << QStringList{"シ"} << QStringList{"うた"} << QStringList{"poem", "poetry"}
+                        << QStringLiteral("シ・うた　poem, poetry");
+    QTest::newRow("汁: affixes left out")
+        << QStringList{"ジュウ"} << QStringList{"しる", "-しる", "つゆ"}
+        << QStringList{"soup", "juice", "broth", "sap"}
+        << QStringLiteral("ジュウ・しる・つゆ　soup, juice, broth");
+    QTest::newRow("済: five readings at most")
+        << QStringList{"サイ", "セイ"}
+        << QStringList{"す.む", "-ず.み", "す.まない", "す.ます", "すく.う", "な.す"}
+        << QStringList{"finish"} << QStringLiteral("サイ・セイ・す.む・す.まない・す.ます　finish");
+    QTest::newRow("on only, no meaning")
+        << QStringList{"カク"} << QStringList() << QStringList() << QStringLiteral("カク");
+    QTest::newRow("nothing") << QStringList() << QStringList() << QStringList() << QString();
+}
+
+void TestGameReview::readingsInShort() {
+    QFETCH(QStringList, on);
+    QFETCH(QStringList, kun);
+    QFETCH(QStringList, meanings);
+    QFETCH(QString, shown);
+    QCOMPARE(question_review::readingsText({on, kun, meanings}), shown);
 }
 
 QTEST_MAIN(TestGameReview)

@@ -19,10 +19,11 @@ QByteArray line(int number, const QString& component, const QStringList& cells) 
 const QStringList kNoKanji{"", "", "", "", "", ""};
 
 // Components 0 (丁) and 105 (頼): 丁 forms 訂 with ごんべん, 打 with てへん, 汀 with さんずい;
-// 頼 forms 瀬 with さんずい only.
+// 頼 forms 瀬 with さんずい only. Then the readings of 訂 and 瀬 (瀬 has no on reading).
 QByteArray goodTable() {
     return line(0, "丁", {"訂", "", "打", "", "", "汀"}) +
-           line(105, "頼", {"", "", "", "", "", "瀬"});
+           line(105, "頼", {"", "", "", "", "", "瀬"}) +
+           QByteArray("訂\tテイ\tただ.す\trevise; correct; edit\r\n瀬\t\tせ\trapids; shallows\r\n");
 }
 
 } // namespace
@@ -49,6 +50,12 @@ void TestKanjiTable::readsComponentsAndKanjiPerRadical() {
     QCOMPARE(table.component(105), QStringLiteral("頼"));
     QCOMPARE(table.kanji(105, 6), QStringLiteral("瀬"));
     QCOMPARE(table.kanji(105, 1), QString());
+    QCOMPARE(table.readings("訂").on, QStringList{"テイ"});
+    QCOMPARE(table.readings("訂").kun, QStringList{"ただ.す"});
+    QCOMPARE(table.readings("訂").meanings, (QStringList{"revise", "correct", "edit"}));
+    QCOMPARE(table.readings("瀬").on, QStringList());
+    QCOMPARE(table.readings("瀬").kun, QStringList{"せ"});
+    QVERIFY(table.readings("打").isEmpty()); // a kanji the table gives no readings for
     // Numbers the table does not list, and numbers and radicals out of range, name nothing.
     QCOMPARE(table.component(1), QString());
     QCOMPARE(table.component(-1), QString());
@@ -81,6 +88,8 @@ void TestKanjiTable::malformedTableIsEmpty_data() {
     QTest::newRow("two-character kanji cell")
         << goodTable() + line(7, "丈", {"", "仗仗", "", "", "", ""});
     QTest::newRow("not UTF-8") << goodTable() + "7\t\x8F\xE4\t\t\t\t\t\t\r\n";
+    QTest::newRow("readings of two characters") << goodTable() + "打打\tダ\tう.つ\tstrike\r\n";
+    QTest::newRow("readings of one kanji twice") << goodTable() + "訂\tテイ\t\trevise\r\n";
 }
 
 void TestKanjiTable::malformedTableIsEmpty() {

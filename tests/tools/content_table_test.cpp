@@ -1,7 +1,9 @@
 #include "shell/cp932.h"
+#include "shell/kanji_table.h"
 #include "shell/word_list.h"
 #include "tools/content/components_table.h"
 #include "tools/content/content_writer.h"
+#include "tools/kanjidic/kanjidic_file.h"
 
 #include <QFile>
 #include <QtTest>
@@ -17,6 +19,12 @@ private:
     static const content::ComponentsTable& table() {
         static const content::ComponentsTable loaded =
             content::ComponentsTable::load(QStringLiteral(KQ_CONTENT_TABLE));
+        return loaded;
+    }
+
+    static const content::ReadingsExtract& readings() {
+        static const content::ReadingsExtract loaded =
+            content::ReadingsExtract::load(QStringLiteral(KQ_CONTENT_READINGS));
         return loaded;
     }
 
@@ -176,22 +184,52 @@ private Q_SLOTS:
         QCOMPARE(content::ContentWriter::wordListBytes({}), QByteArray("0\r\n"));
     }
 
-    // Guards: the review table out of step with the lists (wrong kanji, "x" or "?" leaking in).
-    void kanjiTableMatchesTheColumns() {
-        const QStringList lines = QString::fromUtf8(generated(QStringLiteral("data/ox/kanji.tsv")))
-                                      .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), content::kComponents);
+    // Guards: the review table out of step with the lists (wrong kanji, "x" or "?" leaking in,
+    // a real kanji without its readings), or written so that the game's reader takes it for a
+    // malformed one and the review names nothing.
+    void kanjiTableMatchesTheColumnsAndReadings() {
+        const KanjiTable review = KanjiTable::parse(generated(QStringLiteral("data/ox/kanji.tsv")));
+        QVERIFY(!review.isEmpty());
         for (const content::Component& row : table().rows()) {
-            const QStringList cols = lines.at(row.number).split(QLatin1Char('\t'));
-            QCOMPARE(cols.size(), 2 + content::kRadicals);
-            QCOMPARE(cols.at(0).toInt(), row.number);
-            QCOMPARE(cols.at(1), row.glyph);
-            for (int d = 0; d < content::kRadicals; ++d) {
-                const QString& cell = row.cells[static_cast<std::size_t>(d)];
-                QCOMPARE(cols.at(2 + d),
-                         content::ComponentsTable::isKanjiCell(cell) ? cell : QString());
+            QCOMPARE(review.component(row.number), row.glyph);
+            for (int d = 1; d <= content::kRadicals; ++d) {
+                const QString& cell = row.cells[static_cast<std::size_t>(d - 1)];
+                const bool real = content::ComponentsTable::isKanjiCell(cell);
+                QCOMPARE(review.kanji(row.number, d), real ? cell : QString());
+                if (!real)
+                    continue;
+                const content::KanjiReadings* entry = readings().find(cell);
+                QVERIFY2(entry, qPrintable(cell));
+                const KanjiTable::Readings shown = review.readings(cell);
+                QCOMPARE(shown.on, entry->on);
+                QCOMPARE(shown.kun, entry->kun);
+                QCOMPARE(shown.meanings, entry->meanings);
+                QVERIFY2(!shown.meanings.isEmpty() && !(shown.on + shown.kun).isEmpty(),
+                         qPrintable(cell));
             }
         }
+    }
+
+    // Guards: a real entry that is neither Jōyō nor Jinmeiyō (a learner answers ない and is told
+    // it exists).
+    void everyRealKanjiIsJoyoOrJinmeiyo() {
+        for (const QString& kanji : table().realKanji()) {
+            const content::KanjiReadings* entry = readings().find(kanji);
+            QVERIFY2(entry && entry->isCommon(), qPrintable(kanji));
+        }
+    }
+
+    // Guards: an extract edited by hand or left behind by a table edit: it must be exactly what
+    // the tool makes from the dictionary for the table's kanji. Needs Debian's kanjidic-xml
+    // (scripts/test installs it); without it the test fails rather than passing unchecked.
+    void readingsExtractIsTheDictionarys() {
+        const QString dictionary = QString::fromLatin1(content::kKanjidicFile);
+        if (!QFile::exists(dictionary))
+            QFAIL(qPrintable(dictionary + " is missing: install the kanjidic-xml package"));
+        QFile committed(QStringLiteral(KQ_CONTENT_READINGS));
+        QVERIFY(committed.open(QIODevice::ReadOnly));
+        QCOMPARE(committed.readAll(), content::ReadingsExtract::bytes(
+                                          content::readKanjidic(dictionary, table().realKanji())));
     }
 
     // Guards: a damaged table slipping through and producing lists from shifted columns.
@@ -207,6 +245,25 @@ private Q_SLOTS:
     void malformedTablesAreRejected() {
         QFETCH(QByteArray, text);
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, content::ComponentsTable::parse(text));
+    }
+
+    // Guards: a hand-edited extract read with its fields shifted, or a reading that the layout
+    // would split in two, going silently into the review.
+    void malformedReadingsAreRejected_data() {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray header = "kanji\tgrade\ton\tkun\tmeanings\n";
+        QTest::newRow("no header") << QByteArray("詩\t3\tシ\tうた\tpoem\n");
+        QTest::newRow("missing field") << header + "詩\t3\tシ\tpoem\n";
+        QTest::newRow("two characters") << header + "詩詩\t3\tシ\tうた\tpoem\n";
+        QTest::newRow("kanji twice") << header + "詩\t3\tシ\tうた\tpoem\n詩\t3\tシ\tうた\tpoem\n";
+        QTest::newRow("grade not a number") << header + "詩\tthree\tシ\tうた\tpoem\n";
+    }
+    void malformedReadingsAreRejected() {
+        QFETCH(QByteArray, text);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, content::ReadingsExtract::parse(text));
+        // Nor is a meaning written that would read back as two.
+        content::KanjiReadings split{QStringLiteral("詩"), 3, {}, {}, {QStringLiteral("a; b")}};
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, content::ReadingsExtract::bytes({split}));
     }
 };
 

@@ -61,12 +61,16 @@ ComponentsTable ComponentsTable::parse(const QByteArray& utf8) {
     return table;
 }
 
-ComponentsTable ComponentsTable::load(const QString& path) {
+QByteArray readSourceFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error(
             QStringLiteral("cannot read %1: %2").arg(path, file.errorString()).toStdString());
-    return parse(file.readAll());
+    return file.readAll();
+}
+
+ComponentsTable ComponentsTable::load(const QString& path) {
+    return parse(readSourceFile(path));
 }
 
 bool ComponentsTable::isKanjiCell(const QString& cell) {
@@ -98,6 +102,15 @@ QList<int> ComponentsTable::usedNumbers() const {
                 break;
             }
     return used;
+}
+
+QStringList ComponentsTable::realKanji() const {
+    QStringList kanji;
+    for (const Component& row : m_rows)
+        for (const QString& cell : row.cells)
+            if (isKanjiCell(cell))
+                kanji.append(cell);
+    return kanji;
 }
 
 } // namespace content

@@ -11,6 +11,10 @@ namespace content {
 inline constexpr int kRadicals = 6;
 inline constexpr int kComponents = 220;
 
+/// The whole of a source file of the content (the table, the readings extract); throws
+/// std::runtime_error naming it when it cannot be read.
+QByteArray readSourceFile(const QString& path);
+
 /// One row of the table.
 struct Component {
     int number = 0;                       ///< character number 0..219
@@ -35,6 +39,8 @@ public:
     QList<int> xList(int radicalNo) const;
     /// Numbers that appear in any O or X list, ascending.
     QList<int> usedNumbers() const;
+    /// Every real kanji of the O lists, by character number and then radical.
+    QStringList realKanji() const;
 
     /// True when a cell names a real kanji (neither "x" nor "?").
     static bool isKanjiCell(const QString& cell);

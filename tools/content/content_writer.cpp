@@ -25,8 +25,9 @@ constexpr int kGreyLevels = 16;
 const QByteArray kCrLf = QByteArrayLiteral("\r\n");
 } // namespace
 
-ContentWriter::ContentWriter(const ComponentsTable& table, const QString& outDir)
-    : m_table(table), m_outDir(content_paths::appPathFrom(outDir)) {}
+ContentWriter::ContentWriter(const ComponentsTable& table, const ReadingsExtract& readings,
+                             const QString& outDir)
+    : m_table(table), m_readings(readings), m_outDir(content_paths::appPathFrom(outDir)) {}
 
 void ContentWriter::writeAll() {
     writeLists();
@@ -43,13 +44,26 @@ QByteArray ContentWriter::wordListBytes(const QList<int>& numbers) {
     return bytes;
 }
 
-QByteArray ContentWriter::kanjiTableBytes(const ComponentsTable& table) {
+QByteArray ContentWriter::kanjiTableBytes(const ComponentsTable& table,
+                                          const ReadingsExtract& readings) {
     QString text;
     for (const Component& row : table.rows()) {
         text += QString::number(row.number) + QLatin1Char('\t') + row.glyph;
         for (const QString& cell : row.cells)
             text += QLatin1Char('\t') + (ComponentsTable::isKanjiCell(cell) ? cell : QString());
         text += QStringLiteral("\r\n");
+    }
+    for (const QString& kanji : table.realKanji()) {
+        const KanjiReadings* entry = readings.find(kanji);
+        if (!entry)
+            throw std::runtime_error(
+                QStringLiteral("%1 has no readings for %2 (run kanjidic_extract)")
+                    .arg(QLatin1String(ReadingsExtract::kFileName), kanji)
+                    .toStdString());
+        text += QStringList{kanji, entry->on.join(u' '), entry->kun.join(u' '),
+                            entry->meanings.join(QStringLiteral("; "))}
+                    .join(u'\t') +
+                QStringLiteral("\r\n");
     }
     return text.toUtf8();
 }
@@ -59,7 +73,8 @@ void ContentWriter::writeLists() {
         writeFile(content_paths::oListFile(m_outDir, d), wordListBytes(m_table.oList(d)));
         writeFile(content_paths::xListFile(m_outDir, d), wordListBytes(m_table.xList(d)));
     }
-    writeFile(content_paths::join(m_outDir, u"\\data\\ox\\kanji.tsv"), kanjiTableBytes(m_table));
+    writeFile(content_paths::join(m_outDir, u"\\data\\ox\\kanji.tsv"),
+              kanjiTableBytes(m_table, m_readings));
 }
 
 void ContentWriter::writeGlyphPictures() {

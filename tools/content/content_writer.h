@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tools/content/components_table.h"
+#include "tools/content/kanji_readings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +14,8 @@ namespace content {
 class ContentWriter {
 public:
     /// `outDir` is created when missing; existing files are overwritten.
-    ContentWriter(const ComponentsTable& table, const QString& outDir);
+    ContentWriter(const ComponentsTable& table, const ReadingsExtract& readings,
+                  const QString& outDir);
 
     /// Writes everything; throws std::runtime_error on any failure (font, glyph, disk).
     void writeAll();
@@ -24,8 +26,12 @@ public:
 
     /// A word-list file: the count, then one number per line, CR LF.
     static QByteArray wordListBytes(const QList<int>& numbers);
-    /// The review table: number TAB component TAB k1..k6 (real kanji or empty), UTF-8, CR LF.
-    static QByteArray kanjiTableBytes(const ComponentsTable& table);
+    /// The review table, UTF-8, CR LF: a line per component (number TAB component TAB k1..k6,
+    /// the real kanji or empty), then a line per real kanji (kanji TAB on TAB kun TAB meanings,
+    /// readings separated by spaces, meanings by "; "). Throws std::runtime_error when the
+    /// readings lack a real kanji of the table.
+    static QByteArray kanjiTableBytes(const ComponentsTable& table,
+                                      const ReadingsExtract& readings);
 
 private:
     void writeLists();
@@ -37,6 +43,7 @@ private:
     void writeFile(const QString& path, const QByteArray& bytes);
 
     const ComponentsTable& m_table;
+    const ReadingsExtract& m_readings;
     QString m_outDir;
     int m_files = 0;
     qint64 m_bytes = 0;
