@@ -39,7 +39,7 @@ QFont minchoBold(int pixelSize) {
 }
 
 const QString kGaugeDescription =
-    QStringLiteral("正解は下から緑、不正解は上から赤のますで示します");
+    QStringLiteral("正解は下から緑、不正解は上から赤のマスで示します");
 const QString kReviewHint = QStringLiteral("ゲージのマスを指すと、その問題を振り返れます");
 
 int imageIndex(PlayControl control) {

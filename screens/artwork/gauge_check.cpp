@@ -60,7 +60,7 @@ QStringList gaugeFaults(const QImage& picture) {
     for (int k = 1; k <= kGaugeCells; ++k)
         for (int dy = 0; dy < 2; ++dy) {
             const int row = gaugeCellTopRow(k) + dy;
-            checkRun(gauge, faults, QStringLiteral("%1 番目のます（y %2）").arg(k).arg(row),
+            checkRun(gauge, faults, QStringLiteral("%1 番目のマス（y %2）").arg(k).arg(row),
                      {1, row}, across, right - 1, false);
         }
     return faults;

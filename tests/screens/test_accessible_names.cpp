@@ -113,6 +113,9 @@ void TestAccessibleNames::carefulScreenThroughAGame() {
                           {"Label1", ""}});
     checkEveryPictureIsNamed(screen());
     QVERIFY(!probe.accessibleName("Picture1").isEmpty());
+    QVERIFY(control(screen(), QStringLiteral("Picture1"))
+                ->accessibleDescription()
+                .contains("赤のマス"));
 
     // The labels follow the game: 90 right answers, then 10 wrong, to the silver medal.
     for (int q = 1; q <= 100; ++q) {

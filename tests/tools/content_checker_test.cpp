@@ -144,11 +144,11 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("区切り線（y 330）")};
         QTest::newRow("white pixel in a cell at the seed column")
             << QList<QPoint>{{40, 31}} << artwork::kGaugeWhite
-            << QStringList{QStringLiteral("1 番目のます（y 31）")};
+            << QStringList{QStringLiteral("1 番目のマス（y 31）")};
         QTest::newRow("white in the last cell and in the first")
             << QList<QPoint>{{1, 329}, {79, 32}} << artwork::kGaugeWhite
-            << QStringList{QStringLiteral("1 番目のます（y 32）"),
-                           QStringLiteral("100 番目のます（y 329）")};
+            << QStringList{QStringLiteral("1 番目のマス（y 32）"),
+                           QStringLiteral("100 番目のマス（y 329）")};
         QTest::newRow("gap in the right edge") << QList<QPoint>{{80, 200}} << artwork::kGaugeBlue
                                                << QStringList{QStringLiteral("外枠の右端")};
         QTest::newRow("gap in the top edge") << QList<QPoint>{{3, 0}} << artwork::kGaugeMagenta

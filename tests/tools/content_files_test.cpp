@@ -59,8 +59,8 @@ private Q_SLOTS:
         }
         const QString all = lines.join(QLatin1Char('\n'));
         for (const char* needed : {"じっくりモード", "スピードモード", "「ある」", "「ない」",
-                                   "「再挑戦」", "「メニュー」", "緑", "赤", "９５％", "８５",
-                                   "７５", "カラス", "ごんべん", "さんずい", "Esc"})
+                                   "「再挑戦」", "「メニュー」", "緑", "赤のマス", "９５％", "８５",
+                                   "７５", "カラス", "ごんべん", "さんずい", "Esc", "KANJIDIC2"})
             QVERIFY2(all.contains(QString::fromUtf8(needed)), needed);
     }
 

@@ -34,8 +34,8 @@ QStringList howToPlayLines() {
         QStringLiteral("　「メニュー」…メニューに戻ります。"),
         QString(),
         QStringLiteral("■ ゲージと成績"),
-        QStringLiteral("　正解すると下から緑、不正解だと上から赤の"),
-        QStringLiteral("　ますが一つずつ塗られます。"),
+        QStringLiteral("　正解すると下から緑、不正解だと上から赤のマスが"),
+        QStringLiteral("　一つずつ塗られます。"),
         QStringLiteral("　画面には何問目かと正解率（％）が出ます。"),
         QStringLiteral("　１００問終わると正解率で成績が決まります。"),
         QStringLiteral("　　９５％以上　　金メダル"),
@@ -51,6 +51,8 @@ QStringList howToPlayLines() {
         QStringLiteral("　遊び方：Esc でメニューに戻ります。"),
         QString(),
         QStringLiteral("楽しみながら、漢字の形に強くなりましょう！"),
+        QString(),
+        QStringLiteral("読みと意味：KANJIDIC2（EDRDG、CC BY-SA 3.0）"),
     };
 }
 
