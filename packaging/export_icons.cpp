@@ -1,5 +1,5 @@
 // Writes the game's icon at the sizes a desktop install needs, as PNG files in a folder.
-#include "screens/artwork/artwork.h"
+#include "artwork/artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : artwork::kIconSizes) {
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         if (!out.mkpath(folder)) {
             std::fprintf(stderr, "cannot make %s\n", qPrintable(out.filePath(folder)));

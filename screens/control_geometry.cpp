@@ -1,6 +1,6 @@
 #include "screens/control_geometry.h"
 
-#include "screens/artwork_cache.h"
+#include "artwork/artwork.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -46,7 +46,7 @@ void setUpWindow(QWidget* window, const QString& title, int clientWidthTwips, in
     window->setWindowTitle(title);
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    window->setWindowIcon(artwork_cache::windowIcon());
+    window->setWindowIcon(artwork::windowIcon());
     const QSize client(pixels(clientWidthTwips), pixels(clientHeightTwips));
     window->setFixedSize(client);
     QPalette palette = window->palette();

@@ -1,6 +1,6 @@
 #include "screens/how_to_play_screen.h"
 
-#include "screens/artwork_cache.h"
+#include "artwork/artwork.h"
 #include "screens/control_geometry.h"
 #include "screens/picture_button.h"
 #include "shell/content_paths.h"
@@ -35,7 +35,7 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
                                  kWindowColour);
 
     auto* back = new PictureButton(QStringLiteral("Command1"),
-                                   artwork_cache::words(artwork::Words::Menu), QColor(), this);
+                                   artwork::words(artwork::Words::Menu), QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
     back->setAccessibleDescription(QStringLiteral("メニューに戻ります"));
     connect(back, &QPushButton::clicked, this,

@@ -1,6 +1,6 @@
 #include "screens/menu_screen.h"
 
-#include "screens/artwork_cache.h"
+#include "artwork/artwork.h"
 #include "screens/control_geometry.h"
 #include "screens/image_control.h"
 #include "screens/mode_frame.h"
@@ -60,12 +60,12 @@ MenuScreen::MenuScreen(SharedState& shared, ErrorPath& errorPath, QWidget* paren
 
 void MenuScreen::buildControls() {
     auto* title = new ImageControl(QStringLiteral("Image1"), false, this);
-    title->setImage(artwork_cache::title());
+    title->setImage(artwork::title());
     title->setAccessibleName(QStringLiteral("漢字クイズ"));
 
     for (int i = 0; i < kRadicalCount; ++i) {
         auto* button = new PictureButton(arrayElementName("Command1", i),
-                                         artwork_cache::radicalShape(i + 1), QColor(), this);
+                                         artwork::radicalShape(i + 1), QColor(), this);
         button->setToolTip(radicalName(i + 1));
         button->setAccessibleName(radicalName(i + 1));
         button->setAccessibleDescription(
@@ -76,7 +76,7 @@ void MenuScreen::buildControls() {
 
     auto* howToPlay =
         new PictureButton(QStringLiteral("Command2"),
-                          artwork_cache::words(artwork::Words::HowToPlay), kWindowColour, this);
+                          artwork::words(artwork::Words::HowToPlay), kWindowColour, this);
     howToPlay->setAccessibleName(QStringLiteral("遊び方"));
     howToPlay->setAccessibleDescription(QStringLiteral("遊び方を読みます"));
     connect(howToPlay, &QPushButton::clicked, this,
@@ -84,7 +84,7 @@ void MenuScreen::buildControls() {
     bindKey(QKeySequence(Qt::Key_H), howToPlay);
 
     auto* end =
-        new PictureButton(QStringLiteral("Command3"), artwork_cache::words(artwork::Words::EndGame),
+        new PictureButton(QStringLiteral("Command3"), artwork::words(artwork::Words::EndGame),
                           kWindowColour, this);
     end->setAccessibleName(QStringLiteral("終了"));
     end->setAccessibleDescription(QStringLiteral("ゲームを終わります"));
@@ -107,7 +107,7 @@ void MenuScreen::buildControls() {
     for (int i = 0; i < 2; ++i) {
         auto* button = new PictureButton(
             arrayElementName("Command4", i),
-            artwork_cache::words(modes[static_cast<std::size_t>(i)].first), QColor(), m_modeFrame);
+            artwork::words(modes[static_cast<std::size_t>(i)].first), QColor(), m_modeFrame);
         button->setAccessibleName(modes[static_cast<std::size_t>(i)].second);
         button->setAccessibleDescription(
             QStringLiteral("%1で始めます").arg(modes[static_cast<std::size_t>(i)].second));

@@ -3,9 +3,9 @@
 #include "platform/picture_loader.h"
 #include "platform/sound_player.h"
 #include "round/gauge_cells.h"
-#include "screens/artwork/gauge_art.h"
-#include "screens/artwork/gauge_check.h"
-#include "screens/artwork_cache.h"
+#include "artwork/gauge_art.h"
+#include "artwork/gauge_check.h"
+#include "artwork/artwork.h"
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
@@ -89,8 +89,8 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
         m_images[static_cast<std::size_t>(i)] =
             new ImageControl(QStringLiteral("Image%1").arg(i + 1), stretch, this);
     }
-    m_images[0]->setImage(artwork_cache::playPanel());
-    m_images[3]->setImage(artwork_cache::words(definition.banner));
+    m_images[0]->setImage(artwork::playPanel());
+    m_images[3]->setImage(artwork::words(definition.banner));
     m_images[0]->setAccessibleName(QStringLiteral("問題の盤"));
     m_images[3]->setAccessibleName(definition.bannerName);
     m_images[2]->setVisible(false);
@@ -103,7 +103,7 @@ void PlayScreen::buildPictures(const PlayScreenDefinition& definition) {
     if (definition.hasCountdown)
         m_images[5]->setVisible(false);
 
-    m_gauge = new GaugeBox(QStringLiteral("Picture1"), artwork_cache::emptyGauge(), this);
+    m_gauge = new GaugeBox(QStringLiteral("Picture1"), artwork::emptyGauge(), this);
     m_gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
     m_gauge->setAccessibleDescription(kGaugeDescription);
     m_gauge->setCellText([this](int cell) { return reviewOfCell(cell); });
@@ -127,7 +127,7 @@ void PlayScreen::buildLabels() {
 
 void PlayScreen::buildButtons() {
     auto* back = new PictureButton(QStringLiteral("Command1"),
-                                   artwork_cache::words(artwork::Words::Menu), QColor(), this);
+                                   artwork::words(artwork::Words::Menu), QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
     back->setAccessibleDescription(QStringLiteral("ゲームをやめてメニューに戻ります"));
     connect(back, &QPushButton::clicked, this,
@@ -142,7 +142,7 @@ void PlayScreen::buildButtons() {
     for (int i = 0; i < 2; ++i) {
         const auto& [words, name, description] = answers[static_cast<std::size_t>(i)];
         auto* button = new PictureButton(screen_geometry::arrayElementName("Command2", i),
-                                         artwork_cache::words(words), QColor(), this);
+                                         artwork::words(words), QColor(), this);
         button->setAccessibleName(name);
         button->setAccessibleDescription(description);
         connect(button, &QPushButton::clicked, this,
@@ -155,7 +155,7 @@ void PlayScreen::buildButtons() {
 
     m_anotherGame =
         new PictureButton(QStringLiteral("Command3"),
-                          artwork_cache::words(artwork::Words::AnotherGame), kWindowColour, this);
+                          artwork::words(artwork::Words::AnotherGame), kWindowColour, this);
     m_anotherGame->setAccessibleName(QStringLiteral("再挑戦"));
     m_anotherGame->setAccessibleDescription(QStringLiteral("もう一度ゲームをします"));
     m_anotherGame->setVisible(false);

@@ -2,7 +2,7 @@
 
 #include "round/game_state.h"
 #include "round/play_view.h"
-#include "screens/artwork/artwork.h"
+#include "artwork/artwork.h"
 #include "screens/control_geometry.h"
 #include "screens/screen_window.h"
 #include "shell/shared_state.h"

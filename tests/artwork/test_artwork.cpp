@@ -1,6 +1,7 @@
-#include "screens/artwork/art_text.h"
-#include "screens/artwork/artwork.h"
-#include "screens/artwork/radical_art.h"
+#include "artwork/art_text.h"
+#include "artwork/artwork.h"
+#include "artwork/painting.h"
+#include "artwork/radical_art.h"
 
 #include <QSet>
 #include <QtTest>
@@ -63,7 +64,7 @@ private Q_SLOTS:
     void wordsHaveTheirButtonSizes() {
         QFETCH(Words, which);
         QFETCH(QSize, size);
-        QCOMPARE(words(which).size(), size);
+        QCOMPARE(paintWords(which).size(), size);
     }
 
     // Each face carries its lettering in its colour on its ground, inside the face with a margin.
@@ -80,7 +81,7 @@ private Q_SLOTS:
     void wordsAreLetteredOnTheirFace() {
         QFETCH(Words, which);
         QFETCH(bool, orange);
-        const QImage face = words(which);
+        const QImage face = paintWords(which);
         const QRect all = face.rect();
         const int ground = countPixels(face, all, orange ? orangeish : blueish);
         const int letters = countPixels(face, all, whitish);
@@ -99,7 +100,7 @@ private Q_SLOTS:
     }
     void answerButtonsAreYellowOnBlackInARedFrame() {
         QFETCH(Words, which);
-        const QImage face = words(which);
+        const QImage face = paintWords(which);
         for (const QPoint corner : {QPoint(0, 0), QPoint(152, 0), QPoint(0, 56), QPoint(152, 56)}) {
             const QColor c = face.pixelColor(corner);
             QVERIFY(c.red() > 180 && c.green() < 60 && c.blue() < 60);
@@ -108,14 +109,14 @@ private Q_SLOTS:
         QVERIFY(countPixels(face, QRect(8, 8, 137, 41), yellowish) > 300);
     }
 
-    void theTwoAnswersDiffer() { QVERIFY(words(Words::Exists) != words(Words::MadeUp)); }
+    void theTwoAnswersDiffer() { QVERIFY(paintWords(Words::Exists) != paintWords(Words::MadeUp)); }
 
     // Each radical fills its tall button without touching its edges: drawn at a natural size,
     // not shrunk into the middle, not clipped.
     void radicalShapesAreWhiteOnBlackAndDistinct() {
         QSet<QByteArray> seen;
         for (int radical = 1; radical <= 6; ++radical) {
-            const QImage shape = radicalShape(radical);
+            const QImage shape = paintRadicalShape(radical);
             QCOMPARE(shape.size(), QSize(90, 231));
             QCOMPARE(shape.pixelColor(0, 0), QColor(Qt::black));
             QCOMPARE(shape.pixelColor(89, 230), QColor(Qt::black));
@@ -167,7 +168,7 @@ private Q_SLOTS:
     }
 
     void titleHasItsSize() {
-        const QImage picture = title();
+        const QImage picture = paintTitle();
         QCOMPARE(picture.size(), QSize(400, 399));
         // A composed picture, not a flat fill: dark ink and a red sun on light paper.
         auto dark = [](QColor c) { return c.lightness() < 60; };
@@ -177,8 +178,8 @@ private Q_SLOTS:
     }
 
     void iconComesInEverySize() {
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-            const QImage image = iconImage(size);
+        for (const int size : kIconSizes) {
+            const QImage image = paintIcon(size);
             QCOMPARE(image.size(), QSize(size, size));
             QVERIFY(image.pixelColor(size / 2, size / 2).alpha() == 255);
         }

@@ -1,6 +1,7 @@
-#include "screens/artwork/baked_artwork.h"
-#include "screens/artwork/gauge_art.h"
-#include "screens/artwork/picture_catalogue.h"
+#include "artwork/artwork.h"
+#include "artwork/gauge_art.h"
+#include "artwork/painting.h"
+#include "artwork/picture_catalogue.h"
 
 #include <QPixmap>
 #include <QResource>
@@ -60,7 +61,7 @@ private Q_SLOTS:
     void everyPictureIsEmbeddedAsPainted() {
         QFETCH(QString, file);
         QFETCH(Painting, paint);
-        expectSame(baked::picture(file), paint());
+        expectSame(embeddedPicture(file), paint());
     }
 
     void filesAreDistinct() {
@@ -75,17 +76,17 @@ private Q_SLOTS:
     void eachKindLeadsToItsPicture_data() {
         QTest::addColumn<Painting>("embedded");
         QTest::addColumn<Painting>("paint");
-        for (const Words which : catalogue::kAllWords)
+        for (const Words which : kAllWords)
             QTest::addRow("words %d", int(which))
-                << Painting([which] { return baked::words(which); })
-                << Painting([which] { return words(which); });
+                << Painting([which] { return words(which); })
+                << Painting([which] { return paintWords(which); });
         for (int radical = 1; radical <= 6; ++radical)
             QTest::addRow("radical %d", radical)
-                << Painting([radical] { return baked::radicalShape(radical); })
-                << Painting([radical] { return radicalShape(radical); });
-        QTest::newRow("title") << Painting(baked::title) << Painting(title);
-        QTest::newRow("play panel") << Painting(baked::playPanel) << Painting(playPanel);
-        QTest::newRow("gauge") << Painting(baked::emptyGauge) << Painting(emptyGauge);
+                << Painting([radical] { return radicalShape(radical); })
+                << Painting([radical] { return paintRadicalShape(radical); });
+        QTest::newRow("title") << Painting(title) << Painting(paintTitle);
+        QTest::newRow("play panel") << Painting(playPanel) << Painting(paintPlayPanel);
+        QTest::newRow("gauge") << Painting(emptyGauge) << Painting(paintEmptyGauge);
     }
     void eachKindLeadsToItsPicture() {
         QFETCH(Painting, embedded);
@@ -95,7 +96,7 @@ private Q_SLOTS:
 
     // The fills of the play screens count on the gauge's four colours in this order.
     void gaugeKeepsItsFourColours() {
-        const QImage gauge = baked::emptyGauge();
+        const QImage gauge = emptyGauge();
         QCOMPARE(gauge.format(), QImage::Format_Indexed8);
         QCOMPARE(gauge.colorTable(),
                  (QList<QRgb>{kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow}));
@@ -103,14 +104,14 @@ private Q_SLOTS:
     }
 
     void windowIconHasEverySizeAsPainted() {
-        const QIcon icon = baked::windowIcon();
+        const QIcon icon = windowIcon();
         for (const int size : kIconSizes) {
             QVERIFY(icon.availableSizes().contains(QSize(size, size)));
             const QImage drawn = icon.pixmap(QSize(size, size))
                                      .toImage()
                                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
             QCOMPARE(drawn.size(), QSize(size, size));
-            QCOMPARE(drawn, iconImage(size).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            QCOMPARE(drawn, paintIcon(size).convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
     }
 
@@ -128,12 +129,12 @@ private Q_SLOTS:
         QFETCH(QSize, asked);
         QFETCH(int, from);
         QFETCH(QSize, given);
-        const QIcon icon = baked::windowIcon();
+        const QIcon icon = windowIcon();
         QCOMPARE(icon.actualSize(asked), given);
         const QImage drawn =
             icon.pixmap(asked).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QCOMPARE(drawn.size(), given);
-        const QImage expected = iconImage(from)
+        const QImage expected = paintIcon(from)
                                     .convertToFormat(QImage::Format_ARGB32_Premultiplied)
                                     .scaled(given, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         // Scaling may round a channel differently; the picture must be the same one.
@@ -145,12 +146,12 @@ private Q_SLOTS:
     void opaquePicturesAreReadInPlace() {
         const QResource stored(QStringLiteral(":/artwork/") + catalogue::titleFile());
         QVERIFY(stored.isValid());
-        const auto* pixels = baked::title().constBits();
+        const auto* pixels = title().constBits();
         QVERIFY(pixels > stored.data() && pixels < stored.data() + stored.size());
     }
 
     void unknownFileGivesNoPicture() {
-        QVERIFY(baked::picture(QStringLiteral("radical_7.pixels")).isNull());
+        QVERIFY(embeddedPicture(QStringLiteral("radical_7.pixels")).isNull());
     }
 };
 

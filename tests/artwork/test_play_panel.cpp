@@ -1,4 +1,4 @@
-#include "screens/artwork/artwork.h"
+#include "artwork/painting.h"
 
 #include <QtTest>
 
@@ -23,7 +23,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { m_panel = artwork::playPanel(); }
+    void initTestCase() { m_panel = artwork::paintPlayPanel(); }
 
     void hasItsSizeAndGround() {
         QCOMPARE(m_panel.size(), QSize(640, 400));

@@ -1,4 +1,4 @@
-#include "screens/artwork/raw_picture.h"
+#include "artwork/raw_picture.h"
 
 #include <QtTest>
 #include <cstring>

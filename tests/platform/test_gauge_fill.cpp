@@ -1,5 +1,6 @@
+#include "artwork/gauge_art.h"
+#include "artwork/painting.h"
 #include "platform/gauge_fill.h"
-#include "screens/artwork/gauge_art.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -68,17 +69,17 @@ private Q_SLOTS:
     void answerPaintsExactlyItsCell() {
         QFETCH(bool, right);
         QFETCH(int, count);
-        QImage gauge = emptyGauge();
+        QImage gauge = paintEmptyGauge();
         const int y = right ? gaugeRightSeedY(count) : gaugeWrongSeedY(count);
         const QRgb colour = right ? kGaugeGreen : kGaugeRed;
         QCOMPARE(floodFill(gauge, kGaugeSeedX, y, colour), 158);
         const int cell = right ? kGaugeCells + 1 - count : count;
-        QCOMPARE(argb(gauge), withCells(emptyGauge(), {cell}, colour));
+        QCOMPARE(argb(gauge), withCells(paintEmptyGauge(), {cell}, colour));
     }
 
     // A whole game: the greens from the bottom and the reds from the top meet without overlap.
     void aWholeGameFillsEveryCellOnce() {
-        QImage gauge = emptyGauge();
+        QImage gauge = paintEmptyGauge();
         for (int c = 1; c <= 70; ++c)
             QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeRightSeedY(c), kGaugeGreen), 158);
         for (int w = 1; w <= 30; ++w)
@@ -88,7 +89,7 @@ private Q_SLOTS:
         for (int k = 1; k <= 100; ++k)
             (k <= 30 ? red : green).append(k);
         QCOMPARE(argb(gauge),
-                 withCells(withCells(emptyGauge(), green, kGaugeGreen), red, kGaugeRed));
+                 withCells(withCells(paintEmptyGauge(), green, kGaugeGreen), red, kGaugeRed));
     }
 
     // Seeds on a white line or off the picture paint nothing and leave the picture as it was.
@@ -105,23 +106,23 @@ private Q_SLOTS:
     }
     void seedOnWhiteOrOutsidePaintsNothing() {
         QFETCH(QPoint, seed);
-        QImage gauge = emptyGauge();
+        QImage gauge = paintEmptyGauge();
         QCOMPARE(floodFill(gauge, seed.x(), seed.y(), kGaugeGreen), 0);
-        QCOMPARE(argb(gauge), argb(emptyGauge()));
+        QCOMPARE(argb(gauge), argb(paintEmptyGauge()));
     }
 
     // Filling a cell that already holds the fill colour must end and count the cell again.
     void refillingAPaintedCellEnds() {
-        QImage gauge = emptyGauge();
+        QImage gauge = paintEmptyGauge();
         QCOMPARE(floodFill(gauge, kGaugeSeedX, 31, kGaugeGreen), 158);
         QCOMPARE(floodFill(gauge, kGaugeSeedX, 32, kGaugeGreen), 158);
         QCOMPARE(floodFill(gauge, kGaugeSeedX, 32, kGaugeRed), 158);
-        QCOMPARE(argb(gauge), withCells(emptyGauge(), {1}, kGaugeRed));
+        QCOMPARE(argb(gauge), withCells(paintEmptyGauge(), {1}, kGaugeRed));
     }
 
     // A label holds no white: a seed there paints the label's letters and ground, nothing more.
     void labelIsOneAreaBoundedByTheOutlineAndFirstLine() {
-        QImage gauge = emptyGauge();
+        QImage gauge = paintEmptyGauge();
         QCOMPARE(floodFill(gauge, kGaugeSeedX, 10, kGaugeRed), 79 * 29);
     }
 
@@ -163,9 +164,9 @@ private Q_SLOTS:
     }
     void convertsOtherFormats() {
         QFETCH(QImage::Format, format);
-        QImage gauge = emptyGauge().convertToFormat(format);
+        QImage gauge = paintEmptyGauge().convertToFormat(format);
         QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeRightSeedY(1), kGaugeGreen), 158);
-        QCOMPARE(argb(gauge), withCells(emptyGauge(), {100}, kGaugeGreen));
+        QCOMPARE(argb(gauge), withCells(paintEmptyGauge(), {100}, kGaugeGreen));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "gauge_reader.h"
 
-#include "screens/artwork/gauge_art.h"
+#include "artwork/gauge_art.h"
 
 QString readGauge(const QImage& source, int& green, int& red) {
     using namespace artwork;

@@ -2,7 +2,7 @@
 
 #include "platform/sound_player.h"
 #include "screen_test_support.h"
-#include "screens/artwork/gauge_art.h"
+#include "artwork/gauge_art.h"
 #include "screens/gauge_box.h"
 #include "test_content.h"
 

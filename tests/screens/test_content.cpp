@@ -1,6 +1,7 @@
 #include "test_content.h"
 
-#include "screens/artwork/gauge_art.h"
+#include "artwork/gauge_art.h"
+#include "artwork/painting.h"
 #include "shell/content_paths.h"
 #include "tools/content/gif_writer.h"
 
@@ -90,5 +91,5 @@ void TestContent::writeCommonPictures() {
     for (const QString& name : kNamedPictures)
         writePicture(content_paths::picture(appPath(), name), 50, 60, namedColour(name));
     writeFile(content_paths::picture(appPath(), u"waku.gif"),
-              content::encodeGif(artwork::emptyGauge()));
+              content::encodeGif(artwork::paintEmptyGauge()));
 }

@@ -2,7 +2,7 @@
 #include "fakes/scripted_random.h"
 #include "recording_reporter.h"
 #include "screen_test_support.h"
-#include "screens/artwork/gauge_art.h"
+#include "artwork/gauge_art.h"
 #include "screens/careful_screen.h"
 #include "screens/gauge_box.h"
 #include "screens/how_to_play_screen.h"

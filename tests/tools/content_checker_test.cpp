@@ -1,5 +1,6 @@
-#include "screens/artwork/gauge_art.h"
-#include "screens/artwork/gauge_check.h"
+#include "artwork/gauge_art.h"
+#include "artwork/painting.h"
+#include "artwork/gauge_check.h"
 #include "tools/checker/content_check.h"
 
 #include <QDir>
@@ -45,7 +46,7 @@ private:
     // The generated gauge with some pixels changed, saved where the game looks for it (PNG
     // bytes under the GIF name: Qt reads pictures by their content).
     static void plantGauge(const QString& dir, const std::function<void(QImage&)>& change) {
-        QImage gauge = artwork::emptyGauge().convertToFormat(QImage::Format_RGB32);
+        QImage gauge = artwork::paintEmptyGauge().convertToFormat(QImage::Format_RGB32);
         change(gauge);
         QVERIFY(gauge.save(picture(dir, QStringLiteral("waku.gif")), "PNG"));
     }
@@ -158,7 +159,7 @@ private Q_SLOTS:
         QFETCH(QList<QPoint>, changed);
         QFETCH(QRgb, colour);
         QFETCH(QStringList, expected);
-        QImage gauge = artwork::emptyGauge().convertToFormat(QImage::Format_RGB32);
+        QImage gauge = artwork::paintEmptyGauge().convertToFormat(QImage::Format_RGB32);
         QVERIFY(artwork::gaugeFaults(gauge).isEmpty());
         for (const QPoint& p : changed)
             gauge.setPixel(p, colour);

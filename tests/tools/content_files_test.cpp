@@ -1,4 +1,5 @@
-#include "screens/artwork/gauge_art.h"
+#include "artwork/gauge_art.h"
+#include "artwork/painting.h"
 #include "shell/cp932.h"
 #include "tools/content/components_table.h"
 #include "tools/content/how_to_play_text.h"
@@ -99,7 +100,7 @@ private Q_SLOTS:
     void gaugeFileIsTheBuiltInGauge() {
         const QImage file = QImage(generatedPath(QStringLiteral("data/画像/waku.gif")))
                                 .convertToFormat(QImage::Format_RGB32);
-        const QImage built = artwork::emptyGauge().convertToFormat(QImage::Format_RGB32);
+        const QImage built = artwork::paintEmptyGauge().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(file.size(), built.size());
         for (int y = 0; y < built.height(); ++y)
             for (int x = 0; x < built.width(); ++x)

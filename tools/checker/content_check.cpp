@@ -1,8 +1,8 @@
 #include "tools/checker/content_check.h"
 
 #include "platform/picture_loader.h"
-#include "screens/artwork/gauge_art.h"
-#include "screens/artwork/gauge_check.h"
+#include "artwork/gauge_art.h"
+#include "artwork/gauge_check.h"
 #include "shell/content_error.h"
 #include "shell/content_file.h"
 #include "shell/content_paths.h"

@@ -1,6 +1,6 @@
 #include "tools/content/content_writer.h"
 
-#include "screens/artwork/gauge_art.h"
+#include "artwork/painting.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
 #include "tools/content/game_art.h"
@@ -114,7 +114,7 @@ void ContentWriter::writeArtwork() {
     for (int digit = 1; digit <= 3; ++digit)
         picture(QStringLiteral("%1.gif").arg(digit), countdownPicture(digit));
     // The gauge has four colours only, so its palette is exact and every pixel stays as drawn.
-    picture(QStringLiteral("waku.gif"), artwork::emptyGauge());
+    picture(QStringLiteral("waku.gif"), artwork::paintEmptyGauge());
 }
 
 void ContentWriter::writeSounds() {

@@ -1,6 +1,6 @@
 #include "tools/content/glyph_pictures.h"
 
-#include "screens/artwork/radical_art.h"
+#include "artwork/radical_art.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "screens/artwork/art_text.h"
+#include "artwork/art_text.h"
 
 #include <QFontDatabase>
 #include <QTransform>

@@ -1,7 +1,7 @@
-#include "screens/artwork/artwork.h"
+#include "artwork/painting.h"
 
-#include "screens/artwork/art_paint.h"
-#include "screens/artwork/art_text.h"
+#include "artwork/art_paint.h"
+#include "artwork/art_text.h"
 
 #include <QPainter>
 
@@ -64,7 +64,7 @@ void gaugeFrame(QPainter& painter) {
 
 } // namespace
 
-QImage playPanel() {
+QImage paintPlayPanel() {
     QImage image = paint::canvas({640, 400}, kPanelBlue);
     QPainter painter(&image);
     gaugeFrame(painter);

@@ -1,6 +1,6 @@
-#include "screens/artwork/picture_catalogue.h"
+#include "artwork/picture_catalogue.h"
 
-#include "screens/artwork/gauge_art.h"
+#include "artwork/painting.h"
 
 namespace artwork::catalogue {
 
@@ -49,14 +49,14 @@ QString iconFile(int size) {
 QList<Entry> entries() {
     QList<Entry> all;
     for (const Words which : kAllWords)
-        all.append({wordsFile(which), [which] { return words(which); }});
-    all.append({titleFile(), title});
+        all.append({wordsFile(which), [which] { return paintWords(which); }});
+    all.append({titleFile(), paintTitle});
     for (int radical = 1; radical <= 6; ++radical)
-        all.append({radicalFile(radical), [radical] { return radicalShape(radical); }});
-    all.append({playPanelFile(), playPanel});
-    all.append({gaugeFile(), emptyGauge});
+        all.append({radicalFile(radical), [radical] { return paintRadicalShape(radical); }});
+    all.append({playPanelFile(), paintPlayPanel});
+    all.append({gaugeFile(), paintEmptyGauge});
     for (const int size : kIconSizes)
-        all.append({iconFile(size), [size] { return iconImage(size); }});
+        all.append({iconFile(size), [size] { return paintIcon(size); }});
     return all;
 }
 

@@ -1,7 +1,7 @@
-#include "screens/artwork/artwork.h"
+#include "artwork/painting.h"
 
-#include "screens/artwork/art_paint.h"
-#include "screens/artwork/art_text.h"
+#include "artwork/art_paint.h"
+#include "artwork/art_text.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -84,7 +84,7 @@ void seal(QPainter& painter) {
 
 } // namespace
 
-QImage title() {
+QImage paintTitle() {
     QImage image = paint::canvas(kTitleSize, kPaper);
     QPainter painter(&image);
     paper(painter);

@@ -1,9 +1,8 @@
-#include "screens/artwork/radical_art.h"
+#include "artwork/radical_art.h"
 
-#include "screens/artwork/artwork.h"
-
-#include "screens/artwork/art_paint.h"
-#include "screens/artwork/art_text.h"
+#include "artwork/art_paint.h"
+#include "artwork/art_text.h"
+#include "artwork/painting.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -84,7 +83,7 @@ QPainterPath radicalLeftPart(int radicalNo) {
     return left;
 }
 
-QImage radicalShape(int radicalNo) {
+QImage paintRadicalShape(int radicalNo) {
     const QSize size(90, 231);
     QImage image = paint::canvas(size, Qt::black);
     QPainter painter(&image);

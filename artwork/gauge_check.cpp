@@ -1,6 +1,6 @@
-#include "screens/artwork/gauge_check.h"
+#include "artwork/gauge_check.h"
 
-#include "screens/artwork/gauge_art.h"
+#include "artwork/gauge_art.h"
 
 #include <QPoint>
 #include <QSize>

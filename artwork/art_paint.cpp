@@ -1,4 +1,4 @@
-#include "screens/artwork/art_paint.h"
+#include "artwork/art_paint.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,10 +1,9 @@
-#include "screens/artwork/artwork.h"
+#include "artwork/painting.h"
 
-#include "screens/artwork/art_paint.h"
-#include "screens/artwork/art_text.h"
+#include "artwork/art_paint.h"
+#include "artwork/art_text.h"
 
 #include <QPainter>
-#include <QPixmap>
 #include <QRadialGradient>
 
 namespace artwork {
@@ -60,7 +59,7 @@ QImage answerWords(const QString& text) {
 
 } // namespace
 
-QImage words(Words which) {
+QImage paintWords(Words which) {
     switch (which) {
     case Words::SpeedMode:
         return blueWords({184, 54}, QStringLiteral("スピードモード"), 11, 0.8);
@@ -82,7 +81,7 @@ QImage words(Words which) {
     return {};
 }
 
-QImage iconImage(int size) {
+QImage paintIcon(int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -105,13 +104,6 @@ QImage iconImage(int size) {
     paint::ink(painter, glyph, QColor(255, 248, 236), small ? 0.45 : s * 0.018 + 0.3);
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
-}
-
-QIcon windowIcon() {
-    QIcon icon;
-    for (const int size : kIconSizes)
-        icon.addPixmap(QPixmap::fromImage(iconImage(size)));
-    return icon;
 }
 
 } // namespace artwork

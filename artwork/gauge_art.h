@@ -4,7 +4,7 @@
 #include <QRgb>
 
 // The empty gauge, 81 x 361 pixels in four colours. The built-in gauge of the play screens and
-// the content file waku.gif both come from emptyGauge(), so their geometry cannot drift apart.
+// the content file waku.gif both come from paintEmptyGauge(), so their geometry cannot drift apart.
 namespace artwork {
 
 inline constexpr int kGaugeWidth = 81;
@@ -32,10 +32,5 @@ constexpr int gaugeRightSeedY(int c) {
 constexpr int gaugeWrongSeedY(int w) {
     return 31 + 3 * (w - 1);
 }
-
-/// The empty gauge: white outline, "不正解" above and "正解" below in yellow on magenta, 100 blue
-/// cells of 79 x 2 between white lines at rows 30, 33, ..., 330. An indexed image with exactly
-/// the four colours above.
-QImage emptyGauge();
 
 } // namespace artwork

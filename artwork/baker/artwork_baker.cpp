@@ -1,8 +1,8 @@
 // Paints every built-in picture of the screens once, at build time, into files in a folder; the
 // build embeds them in the program. The files hold the pixels as they are (raw_picture.h), so
 // nothing is lost: the gauge stays an indexed picture with its four colours.
-#include "screens/artwork/picture_catalogue.h"
-#include "screens/artwork/raw_picture.h"
+#include "artwork/picture_catalogue.h"
+#include "artwork/raw_picture.h"
 
 #include <QDir>
 #include <QFile>

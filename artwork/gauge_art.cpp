@@ -1,7 +1,8 @@
-#include "screens/artwork/gauge_art.h"
+#include "artwork/gauge_art.h"
 
-#include "screens/artwork/art_paint.h"
-#include "screens/artwork/art_text.h"
+#include "artwork/art_paint.h"
+#include "artwork/art_text.h"
+#include "artwork/painting.h"
 
 #include <QPainter>
 
@@ -50,7 +51,7 @@ void stampLabel(QImage& gauge, int top, int bottom, const QString& label, qreal 
 
 } // namespace
 
-QImage emptyGauge() {
+QImage paintEmptyGauge() {
     QImage gauge(kGaugeWidth, kGaugeHeight, QImage::Format_Indexed8);
     gauge.setColorTable({kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow});
     gauge.fill(kWhite); // the outline and every separator row stay white

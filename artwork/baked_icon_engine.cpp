@@ -1,7 +1,7 @@
-#include "screens/artwork/baked_icon_engine.h"
+#include "artwork/baked_icon_engine.h"
 
-#include "screens/artwork/baked_artwork.h"
-#include "screens/artwork/picture_catalogue.h"
+#include "artwork/artwork.h"
+#include "artwork/picture_catalogue.h"
 
 #include <QPainter>
 
@@ -57,6 +57,6 @@ QPixmap BakedIconEngine::embedded(int side) {
     auto it = m_read.constFind(side);
     if (it == m_read.constEnd())
         it = m_read.insert(
-            side, QPixmap::fromImage(artwork::baked::picture(artwork::catalogue::iconFile(side))));
+            side, QPixmap::fromImage(artwork::embeddedPicture(artwork::catalogue::iconFile(side))));
     return *it;
 }

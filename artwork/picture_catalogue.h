@@ -1,26 +1,20 @@
 #pragma once
 
-#include "screens/artwork/artwork.h"
+#include "artwork/artwork.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
 
 // Every built-in picture under the file name it is embedded in the program with. The build paints
-// each picture once with the functions of artwork.h and gauge_art.h and embeds the files, so that
-// the screens load them instead of painting them at every start.
+// each picture once with the functions of painting.h and embeds the files, so that the screens
+// read them (artwork.h) instead of painting them at every start.
 namespace artwork::catalogue {
 
 /// One built-in picture: its file name and the painting that makes it.
 struct Entry {
     QString file;                  ///< a plain file name, such as "radical_1.pixels"
     std::function<QImage()> paint; ///< paints the picture at its final size
-};
-
-/// Every kind of words picture.
-inline constexpr Words kAllWords[] = {
-    Words::SpeedMode,   Words::CarefulMode, Words::EndGame, Words::HowToPlay,
-    Words::AnotherGame, Words::Menu,        Words::Exists,  Words::MadeUp,
 };
 
 /// The file of a words picture.
