@@ -15,15 +15,10 @@ constexpr uint kBlue = 1;
 constexpr uint kMagenta = 2;
 constexpr uint kYellow = 3;
 
-constexpr int kInnerLeft = 1;
-constexpr int kInnerRight = kGaugeWidth - 2; // 79
-constexpr int kSeparatorFirst = 30;
-constexpr int kSeparatorLast = 330;
-
 void fillRows(QImage& gauge, int top, int bottom, uint index) {
     for (int y = top; y <= bottom; ++y) {
         uchar* line = gauge.scanLine(y);
-        for (int x = kInnerLeft; x <= kInnerRight; ++x)
+        for (int x = kGaugeInnerLeft; x <= kGaugeInnerRight; ++x)
             line[x] = uchar(index);
     }
 }
@@ -31,7 +26,8 @@ void fillRows(QImage& gauge, int top, int bottom, uint index) {
 // Lettering is drawn smooth into a mask and then cut at half coverage, so the gauge keeps its
 // four colours and no lettering pixel can turn white and become a fill boundary.
 void stampLabel(QImage& gauge, int top, int bottom, const QString& label, qreal pixelSize) {
-    const QRect area(kInnerLeft, top, kInnerRight - kInnerLeft + 1, bottom - top + 1);
+    const QRect area(kGaugeInnerLeft, top, kGaugeInnerRight - kGaugeInnerLeft + 1,
+                     bottom - top + 1);
     QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {
@@ -55,10 +51,10 @@ QImage paintEmptyGauge() {
     QImage gauge(kGaugeWidth, kGaugeHeight, QImage::Format_Indexed8);
     gauge.setColorTable({kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow});
     gauge.fill(kWhite); // the outline and every separator row stay white
-    stampLabel(gauge, 1, kSeparatorFirst - 1, QStringLiteral("不正解"), 22);
+    stampLabel(gauge, 1, kGaugeFirstLine - 1, QStringLiteral("不正解"), 22);
     for (int k = 1; k <= kGaugeCells; ++k)
         fillRows(gauge, gaugeCellTopRow(k), gaugeCellTopRow(k) + 1, kBlue);
-    stampLabel(gauge, kSeparatorLast + 1, kGaugeHeight - 2, QStringLiteral("正解"), 22);
+    stampLabel(gauge, kGaugeLastLine + 1, kGaugeHeight - 2, QStringLiteral("正解"), 22);
     return gauge;
 }
 

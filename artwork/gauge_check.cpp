@@ -53,7 +53,7 @@ QStringList gaugeFaults(const QImage& picture) {
     checkRun(gauge, faults, QStringLiteral("外枠の右端（x %1）").arg(right), {right, 0}, down,
              bottom + 1, true);
     for (int k = 0; k <= kGaugeCells; ++k) {
-        const int row = gaugeCellTopRow(k + 1) - 1; // the line above cell k + 1
+        const int row = gaugeLineAbove(k + 1);
         checkRun(gauge, faults, QStringLiteral("区切り線（y %1）").arg(row), {1, row}, across,
                  right - 1, true);
     }

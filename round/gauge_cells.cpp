@@ -1,5 +1,7 @@
 #include "round/gauge_cells.h"
 
+using artwork::kGaugeCells;
+
 std::array<std::int16_t, kGaugeCells> gaugeCellQuestions(const GameState& state) {
     std::array<std::int16_t, kGaugeCells> cells{};
     int right = 0;

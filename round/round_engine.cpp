@@ -135,11 +135,13 @@ void RoundEngine::applyEffect(bool right) {
     if (right) {
         ++s.correctCount;
         view().playSound(sound(u"o.wav"));
-        view().fillGauge(kGaugeSeedX, rightFillY(s.correctCount), GaugeFill::Right);
+        view().fillGauge(artwork::kGaugeSeedX, artwork::gaugeRightSeedY(s.correctCount),
+                         GaugeFill::Right);
     } else {
         ++s.wrongCount;
         view().playSound(sound(u"x.wav"));
-        view().fillGauge(kGaugeSeedX, wrongFillY(s.wrongCount), GaugeFill::Wrong);
+        view().fillGauge(artwork::kGaugeSeedX, artwork::gaugeWrongSeedY(s.wrongCount),
+                         GaugeFill::Wrong);
     }
 }
 

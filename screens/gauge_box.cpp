@@ -1,5 +1,6 @@
 #include "screens/gauge_box.h"
 
+#include "artwork/gauge_geometry.h"
 #include "platform/gauge_fill.h"
 
 #include <QHelpEvent>
@@ -8,14 +9,10 @@
 
 namespace {
 
-// Cell k from the top covers rows 28 + 3k and 29 + 3k, columns 1 to 79; white lines lie
-// between the cells.
-constexpr int kCells = 100;
-constexpr int kFirstCellRow = 31;
-constexpr int kCellPitch = 3;
-
 QRect cellRect(int cell) {
-    return {1, kFirstCellRow + kCellPitch * (cell - 1), 79, 2};
+    using namespace artwork;
+    return {kGaugeInnerLeft, gaugeCellTopRow(cell), kGaugeInnerRight - kGaugeInnerLeft + 1,
+            kGaugeCellPitch - 1};
 }
 
 } // namespace
@@ -37,16 +34,8 @@ void GaugeBox::fill(int x, int y, QRgb colour) {
     update();
 }
 
-int GaugeBox::cellAt(const QPoint& point) {
-    const int offset = point.y() - kFirstCellRow;
-    if (point.x() < 1 || point.x() > 79 || offset < 0 || offset % kCellPitch == 2)
-        return 0;
-    const int cell = offset / kCellPitch + 1;
-    return cell <= kCells ? cell : 0;
-}
-
 QString GaugeBox::toolTipAt(const QPoint& point) const {
-    const int cell = cellAt(point);
+    const int cell = artwork::gaugeCellAt(point.x(), point.y());
     return cell != 0 && m_cellText ? m_cellText(cell) : QString();
 }
 
@@ -60,7 +49,9 @@ bool GaugeBox::event(QEvent* event) {
         event->ignore();
     } else {
         // Tied to the cell, so moving to another cell asks again.
-        QToolTip::showText(help->globalPos(), text, this, cellRect(cellAt(help->pos())));
+        const QPoint at = help->pos();
+        QToolTip::showText(help->globalPos(), text, this,
+                           cellRect(artwork::gaugeCellAt(at.x(), at.y())));
     }
     return true;
 }

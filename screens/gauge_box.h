@@ -23,9 +23,6 @@ public:
 
     /// Where the hover texts of the cells come from.
     void setCellText(CellText cellText) { m_cellText = std::move(cellText); }
-    /// The cell (1..100 from the top) that covers `point`; 0 on the outline, the labels and
-    /// the white lines between cells.
-    static int cellAt(const QPoint& point);
     /// The hover text at `point`: its cell's text, or empty.
     QString toolTipAt(const QPoint& point) const;
 

@@ -254,7 +254,7 @@ QString PlayScreen::describePicture(PlayControl which, const QString& path) cons
 QString PlayScreen::reviewOfCell(int cell) const {
     // Only a rated game is reviewed: during play and its ending the cells stay silent, so
     // nothing gives away an answer.
-    if (m_anotherGame->isHidden() || cell < 1 || cell > kGaugeCells)
+    if (m_anotherGame->isHidden() || cell < 1 || cell > artwork::kGaugeCells)
         return {};
     const GameState& state = gameState();
     const int question = gaugeCellQuestions(state)[static_cast<std::size_t>(cell - 1)];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "artwork/gauge_geometry.h"
 #include "round/play_view.h"
 #include "shell/content_error.h"
 
@@ -16,9 +17,6 @@
 /// hidden, labels and title empty, an empty gauge, every timer stopped.
 class RecordingView : public PlayView {
 public:
-    /// Cells of the gauge, counted from the top (1..100); cell k covers rows 28 + 3k and 29 + 3k.
-    static constexpr int kGaugeCells = 100;
-
     RecordingView() {
         shown = {{PlayControl::Image2, true},  {PlayControl::Image3, false},
                  {PlayControl::Image4, true},  {PlayControl::Image5, false},
@@ -52,7 +50,7 @@ public:
                      .arg(y)
                      .arg(fill == GaugeFill::Right ? QStringLiteral("right")
                                                    : QStringLiteral("wrong"));
-        const int cell = cellAt(x, y);
+        const int cell = artwork::gaugeCellAt(x, y);
         if (cell == 0) {
             ++strayFills; // on a white line or outside the cells: the real fill paints nothing
             return;
@@ -73,12 +71,6 @@ public:
             runningTimers.remove(timer);
     }
 
-    /// The cell (1..100 from the top) that a fill seeded at (x, y) paints, 0 for none.
-    static int cellAt(int x, int y) {
-        if (x < 1 || x > 79 || y < 31 || y > 329 || (y - 30) % 3 == 0)
-            return 0;
-        return (y - 28) / 3;
-    }
     /// The colour of cell k from the top, or none while it is empty.
     std::optional<GaugeFill> cell(int k) const { return cells[k - 1]; }
     bool isShown(PlayControl control) const { return shown.value(control); }
@@ -116,8 +108,9 @@ public:
     QMap<PlayControl, bool> shown;       ///< current visibility
     QMap<PlayControl, QString> pictures; ///< last picture loaded into each control
     QString gaugePicture;                ///< last gauge picture loaded, empty for the built-in one
-    std::array<std::optional<GaugeFill>, kGaugeCells> cells{}; ///< painted cells, top first
-    int strayFills = 0;                                        ///< fills that hit no cell
+    std::array<std::optional<GaugeFill>, artwork::kGaugeCells>
+        cells{};                   ///< painted cells, top first
+    int strayFills = 0;            ///< fills that hit no cell
     int repaintedCells = 0;        ///< fills of a cell that was already painted
     QStringList sounds;            ///< sounds played, in order
     QSet<PlayTimer> runningTimers; ///< timers currently started

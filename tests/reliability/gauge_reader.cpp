@@ -24,7 +24,7 @@ QString readGauge(const QImage& source, int& green, int& red) {
                                                         : kGaugeBlue;
         for (int y = gaugeCellTopRow(k); y <= gaugeCellTopRow(k) + 1; ++y) {
             const QRgb* line = row(y);
-            for (int x = 1; x < kGaugeWidth - 1; ++x)
+            for (int x = kGaugeInnerLeft; x <= kGaugeInnerRight; ++x)
                 if (opaque(line[x]) != expected)
                     return QStringLiteral("cell %1 (red %2, green %3) has a pixel %4 at %5,%6")
                         .arg(k)
@@ -35,7 +35,7 @@ QString readGauge(const QImage& source, int& green, int& red) {
                         .arg(y);
         }
     }
-    for (int y = 30; y <= 330; y += 3) {
+    for (int y = kGaugeFirstLine; y <= kGaugeLastLine; y += kGaugeCellPitch) {
         const QRgb* line = row(y);
         for (int x = 0; x < kGaugeWidth; ++x)
             if (opaque(line[x]) != kGaugeWhite)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "artwork/gauge_art.h"
 #include "platform/sound_player.h"
 #include "screen_test_support.h"
-#include "artwork/gauge_art.h"
 #include "screens/gauge_box.h"
 #include "test_content.h"
 
@@ -72,13 +72,14 @@ public:
                                   : k > artwork::kGaugeCells - right ? artwork::kGaugeGreen
                                                                      : artwork::kGaugeBlue;
             const int top = artwork::gaugeCellTopRow(k);
-            for (int x = 1; x <= 79; ++x)
+            for (int x = artwork::kGaugeInnerLeft; x <= artwork::kGaugeInnerRight; ++x)
                 if (image.pixel(x, top) != expected || image.pixel(x, top + 1) != expected)
                     return false;
-            if (image.pixel(artwork::kGaugeSeedX, top - 1) != artwork::kGaugeWhite)
+            if (image.pixel(artwork::kGaugeSeedX, artwork::gaugeLineAbove(k)) !=
+                artwork::kGaugeWhite)
                 return false;
         }
-        return image.pixel(artwork::kGaugeSeedX, 330) == artwork::kGaugeWhite;
+        return image.pixel(artwork::kGaugeSeedX, artwork::kGaugeLastLine) == artwork::kGaugeWhite;
     }
 
 private:

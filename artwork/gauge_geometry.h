@@ -1,0 +1,56 @@
+#pragma once
+
+// The gauge's geometry, in pixels of its picture, and the one place that says it: the round
+// engine seeds its fills with it, the gauge widget finds the cell under the pointer, the artwork
+// paints the gauge, the content checker checks a gauge file and the tests read a gauge back.
+// Plain C++ without Qt, so that the game's rules can use it.
+//
+// The picture is 81 x 361: a white 1-pixel outline, a label strip above and below, and 100 cells
+// of 79 x 2 pixels between white lines at rows 30, 33, ..., 330. Right answers fill cells from
+// the bottom, wrong ones from the top; every fill is seeded in a column that lies inside every
+// cell and is bounded by white.
+namespace artwork {
+
+inline constexpr int kGaugeWidth = 81;
+inline constexpr int kGaugeHeight = 361;
+inline constexpr int kGaugeCells = 100;
+/// A cell's two rows and the white line below it.
+inline constexpr int kGaugeCellPitch = 3;
+/// The columns inside the outline, which every cell and white line spans.
+inline constexpr int kGaugeInnerLeft = 1;
+inline constexpr int kGaugeInnerRight = kGaugeWidth - 2;
+/// Every fill is seeded in this column, which lies inside every cell.
+inline constexpr int kGaugeSeedX = 40;
+
+/// Top row of cell k counted from the top (k = 1..100); the cell covers this row and the next.
+constexpr int gaugeCellTopRow(int k) {
+    return 28 + kGaugeCellPitch * k;
+}
+/// The white line above cell k (k = 1..101: the line above cell 101 is the one below cell 100).
+constexpr int gaugeLineAbove(int k) {
+    return gaugeCellTopRow(k) - 1;
+}
+inline constexpr int kGaugeFirstLine = gaugeLineAbove(1);
+inline constexpr int kGaugeLastLine = gaugeLineAbove(kGaugeCells + 1);
+
+/// Seed row of the c-th right answer of a game (c = 1..100): the c-th cell from the bottom.
+constexpr int gaugeRightSeedY(int c) {
+    return gaugeCellTopRow(kGaugeCells + 1 - c) + 1;
+}
+/// Seed row of the w-th wrong answer of a game (w = 1..100): the w-th cell from the top.
+constexpr int gaugeWrongSeedY(int w) {
+    return gaugeCellTopRow(w);
+}
+
+/// The cell (1..100 from the top) that covers pixel (x, y); 0 on the outline, the labels and the
+/// white lines between cells.
+constexpr int gaugeCellAt(int x, int y) {
+    const int offset = y - gaugeCellTopRow(1);
+    if (x < kGaugeInnerLeft || x > kGaugeInnerRight || offset < 0 ||
+        offset % kGaugeCellPitch == kGaugeCellPitch - 1)
+        return 0;
+    const int cell = offset / kGaugeCellPitch + 1;
+    return cell <= kGaugeCells ? cell : 0;
+}
+
+} // namespace artwork
