@@ -6,17 +6,14 @@
 namespace artwork::text {
 namespace {
 
-constexpr auto kFamily = "IPAexMincho";
-// Debian's fonts-ipaexfont-mincho; used only when fontconfig does not know the family.
-constexpr auto kFontFile = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
-
+// The font file is used only when fontconfig does not know the family.
 QString minchoFamily() {
     static const QString family = [] {
-        if (QFontDatabase::families().contains(QString::fromLatin1(kFamily)))
-            return QString::fromLatin1(kFamily);
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontFile));
+        if (QFontDatabase::families().contains(QString::fromLatin1(kMinchoFamily)))
+            return QString::fromLatin1(kMinchoFamily);
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kMinchoFile));
         const QStringList added = QFontDatabase::applicationFontFamilies(id);
-        return added.isEmpty() ? QString::fromLatin1(kFamily) : added.first();
+        return added.isEmpty() ? QString::fromLatin1(kMinchoFamily) : added.first();
     }();
     return family;
 }

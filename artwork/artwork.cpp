@@ -3,6 +3,7 @@
 #include "artwork/baked_icon_engine.h"
 #include "artwork/picture_catalogue.h"
 #include "artwork/raw_picture.h"
+#include "shell/radicals.h"
 
 #include <QHash>
 #include <QResource>
@@ -40,7 +41,7 @@ QImage title() {
 }
 
 QImage radicalShape(int radicalNo) {
-    return kept(catalogue::radicalFile(radicalNo));
+    return kept(catalogue::radicalFile(qBound(1, radicalNo, kRadicalCount)));
 }
 
 QImage playPanel() {

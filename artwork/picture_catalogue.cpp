@@ -1,6 +1,7 @@
 #include "artwork/picture_catalogue.h"
 
 #include "artwork/painting.h"
+#include "shell/radicals.h"
 
 namespace artwork::catalogue {
 
@@ -51,7 +52,7 @@ QList<Entry> entries() {
     for (const Words which : kAllWords)
         all.append({wordsFile(which), [which] { return paintWords(which); }});
     all.append({titleFile(), paintTitle});
-    for (int radical = 1; radical <= 6; ++radical)
+    for (int radical = 1; radical <= kRadicalCount; ++radical)
         all.append({radicalFile(radical), [radical] { return paintRadicalShape(radical); }});
     all.append({playPanelFile(), paintPlayPanel});
     all.append({gaugeFile(), paintEmptyGauge});

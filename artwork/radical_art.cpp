@@ -3,6 +3,7 @@
 #include "artwork/art_paint.h"
 #include "artwork/art_text.h"
 #include "artwork/painting.h"
+#include "shell/radicals.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -45,42 +46,43 @@ QList<QPainterPath> outlineContours(const QPainterPath& path) {
     return parts;
 }
 
-QString radicalSource(int radicalNo) {
-    // Kanji with a simple right part, so that the radical separates cleanly.
-    static const QString sources[] = {
-        QStringLiteral("計"), QStringLiteral("仁"), QStringLiteral("打"),
-        QStringLiteral("紅"), QStringLiteral("村"), QStringLiteral("江"),
-    };
-    return sources[qBound(1, radicalNo, 6) - 1];
+QPainterPath leftPart(const QPainterPath& glyph, qreal em) {
+    const QList<QPainterPath> parts = outlineContours(glyph);
+    QList<qreal> centres;
+    for (const QPainterPath& part : parts)
+        centres.append(part.boundingRect().center().x());
+    std::sort(centres.begin(), centres.end());
+    // The middle of the em, measured from the ink's left edge, so that the face's side bearing
+    // does not matter.
+    const qreal inkLeft = glyph.boundingRect().left();
+    qreal split = -1;
+    qreal widest = 0;
+    for (qsizetype i = 1; i < centres.size(); ++i) {
+        const qreal middle = (centres[i - 1] + centres[i]) / 2;
+        const qreal gap = centres[i] - centres[i - 1];
+        if (middle - inkLeft > 0.2 * em && middle - inkLeft < 0.55 * em && gap > widest) {
+            widest = gap;
+            split = middle;
+        }
+    }
+    QPainterPath left;
+    left.setFillRule(Qt::WindingFill);
+    if (split < 0)
+        return left;
+    for (const QPainterPath& part : parts)
+        if (part.boundingRect().center().x() < split)
+            left.addPath(part);
+    return left;
 }
 
 QPainterPath radicalLeftPart(int radicalNo) {
     QPainterPath whole;
     whole.addText(0, 0, text::mincho(kDesignEm), radicalSource(radicalNo));
-    const QList<QPainterPath> parts = outlineContours(whole);
-    // The left part is the contours whose centres lie left of the widest gap between centres
-    // in the middle of the em (strokes of the two parts may overlap in x, their centres do not).
-    QList<qreal> centres;
-    for (const QPainterPath& part : parts)
-        centres.append(part.boundingRect().center().x());
-    std::sort(centres.begin(), centres.end());
-    const qreal origin = whole.boundingRect().left();
-    qreal split = -1;
-    qreal widest = 0;
-    for (qsizetype i = 1; i < centres.size(); ++i) {
-        const qreal middle = (centres[i - 1] + centres[i]) / 2 - origin;
-        const qreal gap = centres[i] - centres[i - 1];
-        if (middle > 0.2 * kDesignEm && middle < 0.55 * kDesignEm && gap > widest) {
-            widest = gap;
-            split = middle + origin;
-        }
-    }
-    QPainterPath left;
-    left.setFillRule(Qt::WindingFill);
-    for (const QPainterPath& part : parts)
-        if (split < 0 || part.boundingRect().center().x() < split)
-            left.addPath(part);
-    return left;
+    const QPainterPath left = leftPart(whole, kDesignEm);
+    if (!left.isEmpty())
+        return left;
+    whole.setFillRule(Qt::WindingFill);
+    return whole;
 }
 
 QImage paintRadicalShape(int radicalNo) {

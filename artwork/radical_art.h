@@ -1,18 +1,23 @@
 #pragma once
 
+#include <QList>
 #include <QPainterPath>
-#include <QString>
 
-// How the menu's radical shapes are made (artwork::radicalShape draws them).
+// How a radical's left-hand form is cut from a real kanji (radicalSource() in shell/radicals.h):
+// the menu's radical shapes (paintRadicalShape) and the content's radical pictures both take it
+// from here, so that both show the same form.
 namespace artwork {
-
-/// The kanji whose left part is radical 1 to 6's left-hand form: 計 仁 打 紅 村 江.
-QString radicalSource(int radicalNo);
 
 /// The closed contours of an outline, each a path of its own, curves kept.
 QList<QPainterPath> outlineContours(const QPainterPath& path);
 
-/// The contours of radicalSource(radicalNo) that make its left part, at 1000 pixels to the em;
+/// The contours of `glyph` (a kanji's outline at `em` pixels to the em) that make its left part:
+/// those whose centres lie left of the widest gap between contour centres in the middle of the
+/// em (strokes of the two parts may overlap in x, their centres do not). Empty when the glyph
+/// does not divide there.
+QPainterPath leftPart(const QPainterPath& glyph, qreal em);
+
+/// The left part of radicalSource(radicalNo) in the menu's mincho face, at 1000 pixels to the em;
 /// the whole character when the face at hand does not divide (a fallback face).
 QPainterPath radicalLeftPart(int radicalNo);
 

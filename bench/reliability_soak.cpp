@@ -10,6 +10,7 @@
 #include "fakes/fake_clock.h"
 #include "game_runner.h"
 #include "screens/navigator.h"
+#include "shell/radicals.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -65,7 +66,7 @@ int main(int argc, char* argv[]) {
     for (int game = 1; game <= total; ++game) {
         // Alternate the modes while both have games left; radicals and scores vary.
         const bool playSpeed = careful >= carefulGames || (speed < speedGames && game % 2 == 0);
-        const int radical = (game - 1) % 6 + 1;
+        const int radical = (game - 1) % kRadicalCount + 1;
         const int right = (game * 37) % 101;
         if (!runner.open(radical, playSpeed ? 0 : 1) || !runner.playGame(right) ||
             !runner.backToMenu()) {

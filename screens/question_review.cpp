@@ -10,14 +10,6 @@ namespace question_review {
 
 namespace {
 
-// The radicals in their left-hand forms, as the radical pictures draw them.
-QString radicalShape(int radicalNo) {
-    static const char16_t* const shapes[kRadicalCount] = {u"言", u"亻", u"扌", u"糸", u"木", u"氵"};
-    if (radicalNo < 1 || radicalNo > kRadicalCount)
-        return {};
-    return QString::fromUtf16(shapes[radicalNo - 1]);
-}
-
 QString answerText(std::int16_t answer) {
     switch (answer) {
     case kKindO:

@@ -3,6 +3,7 @@
 #include "artwork/gauge_art.h"
 #include "artwork/painting.h"
 #include "shell/content_paths.h"
+#include "shell/radicals.h"
 #include "tools/content/gif_writer.h"
 
 #include <QDir>
@@ -83,7 +84,7 @@ void TestContent::writePicture(const QString& path, int width, int height, QRgb 
 }
 
 void TestContent::writeCommonPictures() {
-    for (int radical = 1; radical <= 6; ++radical)
+    for (int radical = 1; radical <= kRadicalCount; ++radical)
         writePicture(content_paths::radicalPicture(appPath(), radical), 90, 231,
                      radicalColour(radical));
     // Medals and the crow at a size of their own: Image5 scales them to 184 x 225; the

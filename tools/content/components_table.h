@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/radicals.h"
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -8,7 +10,7 @@
 // radicals whether radical + component is a real kanji, made up, or doubtful.
 namespace content {
 
-inline constexpr int kRadicals = 6;
+inline constexpr int kRadicals = kRadicalCount;
 inline constexpr int kComponents = 220;
 
 /// The whole of a source file of the content (the table, the readings extract); throws

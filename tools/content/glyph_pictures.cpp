@@ -1,6 +1,7 @@
 #include "tools/content/glyph_pictures.h"
 
 #include "artwork/radical_art.h"
+#include "shell/radicals.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -77,10 +78,11 @@ qreal GlyphPictures::lostWeight(qreal narrowing) const {
 }
 
 QString GlyphPictures::radicalSource(int radicalNo) {
-    if (radicalNo < 1 || radicalNo > 6)
-        fail(QStringLiteral("radical %1 is not 1 to 6").arg(radicalNo));
     // The same kanji as the menu's radical shapes, so that both show the same form.
-    return artwork::radicalSource(radicalNo);
+    const QString source = ::radicalSource(radicalNo);
+    if (source.isEmpty())
+        fail(QStringLiteral("radical %1 is not 1 to %2").arg(radicalNo).arg(kRadicalCount));
+    return source;
 }
 
 QPainterPath GlyphPictures::outline(const QString& character) const {
@@ -97,32 +99,11 @@ QPainterPath GlyphPictures::outline(const QString& character) const {
     return path;
 }
 
-// The contours of `kanji` that belong to its left part: contour centres sorted by x, split at
-// the widest gap between 0.25 and 0.6 em (strokes of the two parts may overlap in x, their
-// centres do not).
+// The contours of `kanji` that belong to its left part, cut as the menu's radical shapes are.
 QPainterPath GlyphPictures::leftPart(const QString& kanji) const {
-    const QList<QPainterPath> parts = artwork::outlineContours(outline(kanji));
-    QList<qreal> centres;
-    for (const QPainterPath& part : parts)
-        centres.append(part.boundingRect().center().x());
-    std::sort(centres.begin(), centres.end());
-    qreal split = -1;
-    qreal widest = 0;
-    for (qsizetype i = 1; i < centres.size(); ++i) {
-        const qreal middle = (centres[i - 1] + centres[i]) / 2;
-        const qreal gap = centres[i] - centres[i - 1];
-        if (middle > 0.25 * kEm && middle < 0.6 * kEm && gap > widest) {
-            widest = gap;
-            split = middle;
-        }
-    }
-    if (split < 0)
+    const QPainterPath left = artwork::leftPart(outline(kanji), kEm);
+    if (left.isEmpty())
         fail(QStringLiteral("cannot find the radical in %1").arg(kanji));
-    QPainterPath left;
-    left.setFillRule(Qt::WindingFill);
-    for (const QPainterPath& part : parts)
-        if (part.boundingRect().center().x() < split)
-            left.addPath(part);
     return left;
 }
 

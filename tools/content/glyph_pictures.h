@@ -1,5 +1,7 @@
 #pragma once
 
+#include "artwork/art_text.h"
+
 #include <QImage>
 #include <QPainterPath>
 #include <QRawFont>
@@ -21,8 +23,8 @@ inline constexpr qreal kEmAboveBaseline = 0.88;
 
 /// The font every character is drawn in: a Japanese mincho, chosen by file so that no fallback
 /// can slip in a Chinese or gothic form.
-inline constexpr const char* kMinchoFile = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
-inline constexpr const char* kMinchoFamily = "IPAexMincho";
+using artwork::text::kMinchoFamily;
+using artwork::text::kMinchoFile;
 
 // Draws the radical and character pictures, white on black, as the font draws a kanji: the em
 // square of the font maps onto the 231 x 231 window (never a glyph's ink box, so 二 stays in the
