@@ -3,6 +3,7 @@
 #include "artwork/art_paint.h"
 #include "artwork/art_text.h"
 #include "artwork/painting.h"
+#include "shell/content_catalogue.h"
 #include "shell/radicals.h"
 
 #include <QPainter>
@@ -86,7 +87,8 @@ QPainterPath radicalLeftPart(int radicalNo) {
 }
 
 QImage paintRadicalShape(int radicalNo) {
-    const QSize size(90, 231);
+    // The size of the radical pictures of the play screens, which show the same form.
+    const QSize size = content_catalogue::kRadicalPictureSize;
     QImage image = paint::canvas(size, Qt::black);
     QPainter painter(&image);
     const QPainterPath left = radicalLeftPart(radicalNo);

@@ -1,11 +1,14 @@
 #include "round/round_engine.h"
 
 #include "round/gauge_cells.h"
+#include "shell/content_catalogue.h"
 #include "shell/content_error.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
 
 #include <cmath>
+
+namespace files = content_catalogue;
 
 namespace {
 
@@ -134,12 +137,12 @@ void RoundEngine::applyEffect(bool right) {
     GameState& s = state();
     if (right) {
         ++s.correctCount;
-        view().playSound(sound(u"o.wav"));
+        view().playSound(sound(files::kRightSound));
         view().fillGauge(artwork::kGaugeSeedX, artwork::gaugeRightSeedY(s.correctCount),
                          GaugeFill::Right);
     } else {
         ++s.wrongCount;
-        view().playSound(sound(u"x.wav"));
+        view().playSound(sound(files::kWrongSound));
         view().fillGauge(artwork::kGaugeSeedX, artwork::gaugeWrongSeedY(s.wrongCount),
                          GaugeFill::Wrong);
     }
@@ -173,17 +176,17 @@ void RoundEngine::rate() {
     view().setShown(PlayControl::Image2, false);
     view().setShown(PlayControl::Image3, false);
     if (score < kCopperFrom) {
-        view().loadPicture(PlayControl::Image5, picture(u"karasu.gif"));
+        view().loadPicture(PlayControl::Image5, picture(files::kCrow));
         view().setShown(PlayControl::Image5, true);
-        view().playSound(sound(u"karasu.wav"));
+        view().playSound(sound(files::kCrowSound));
         startTimedWait(PlayTimer::Timer1);
     } else {
-        const char16_t* medal = score >= kGoldFrom     ? u"gmedal.gif"
-                                : score >= kSilverFrom ? u"smedal.gif"
-                                                       : u"cmedal.gif";
+        const files::Picture& medal = score >= kGoldFrom     ? files::kGoldMedal
+                                      : score >= kSilverFrom ? files::kSilverMedal
+                                                             : files::kCopperMedal;
         view().loadPicture(PlayControl::Image5, picture(medal));
         view().setShown(PlayControl::Image5, true);
-        view().playSound(sound(u"goukaku.wav"));
+        view().playSound(sound(files::kPassSound));
     }
     view().setShown(PlayControl::Image4, false);
     view().setShown(PlayControl::Command3, true);
@@ -193,7 +196,7 @@ void RoundEngine::tickFailSound() {
     if (!isRunning(PlayTimer::Timer1) || !waitPassed(kEndWait))
         return;
     stopTimer(PlayTimer::Timer1);
-    view().playSound(sound(u"dame.wav"));
+    view().playSound(sound(files::kFailSound));
 }
 
 void RoundEngine::prepareAnotherGame() {
@@ -204,7 +207,7 @@ void RoundEngine::prepareAnotherGame() {
     view().setShown(PlayControl::Image4, true);
     view().setText(PlayText::Label1, QString());
     view().setText(PlayText::Label2, QString());
-    view().loadGauge(picture(u"waku.gif"));
+    view().loadGauge(picture(files::kGauge));
 }
 
 void RoundEngine::startTimedWait(PlayTimer timer) {
@@ -237,10 +240,10 @@ bool RoundEngine::waitPassed(double limit, bool strictly) const {
     return strictly ? elapsed > limit : elapsed >= limit;
 }
 
-QString RoundEngine::picture(const char16_t* fileName) const {
-    return content_paths::picture(m_ports.shared.appPath, QStringView(fileName));
+QString RoundEngine::picture(const content_catalogue::Picture& file) const {
+    return content_paths::picture(m_ports.shared.appPath, file.fileName);
 }
 
-QString RoundEngine::sound(const char16_t* fileName) const {
-    return content_paths::sound(m_ports.shared.appPath, QStringView(fileName));
+QString RoundEngine::sound(QStringView fileName) const {
+    return content_paths::sound(m_ports.shared.appPath, fileName);
 }

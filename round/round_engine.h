@@ -1,6 +1,7 @@
 #pragma once
 
 #include "round/play_ports.h"
+#include "shell/content_catalogue.h"
 
 #include <array>
 
@@ -71,8 +72,8 @@ private:
     void applyEffect(bool right);
     void rate();
     void failOnUnplayableLists() const;
-    QString picture(const char16_t* fileName) const;
-    QString sound(const char16_t* fileName) const;
+    QString picture(const content_catalogue::Picture& file) const;
+    QString sound(QStringView fileName) const;
 
     PlayPorts m_ports;
     std::array<bool, 6> m_running{};

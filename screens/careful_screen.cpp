@@ -23,11 +23,7 @@ constexpr std::array<ControlGeometry, 12> kControls{{
 }};
 
 PlayScreenDefinition definition() {
-    return {kControls,
-            artwork::Words::CarefulMode,
-            QStringLiteral("じっくりモード"),
-            false,
-            {"o.wav", "x.wav", "goukaku.wav", "karasu.wav", "dame.wav"}};
+    return {kControls, artwork::Words::CarefulMode, QStringLiteral("じっくりモード"), false};
 }
 
 } // namespace

@@ -1,15 +1,16 @@
 #include "screens/play_screen.h"
 
+#include "artwork/artwork.h"
+#include "artwork/gauge_art.h"
+#include "artwork/gauge_check.h"
 #include "platform/picture_loader.h"
 #include "platform/sound_player.h"
 #include "round/gauge_cells.h"
-#include "artwork/gauge_art.h"
-#include "artwork/gauge_check.h"
-#include "artwork/artwork.h"
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
 #include "screens/question_review.h"
+#include "shell/content_catalogue.h"
 #include "shell/content_error.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
@@ -70,9 +71,13 @@ PlayScreen::PlayScreen(const PlayScreenDefinition& definition, const SharedState
     buildLabels();
     buildButtons();
     buildTimers(definition.hasCountdown);
+    // The screen's sounds are loaded before the first one plays.
     QStringList sounds;
-    for (const QString& file : definition.soundFiles)
+    for (const QStringView file : content_catalogue::kGameSounds)
         sounds << content_paths::sound(shared.appPath, file);
+    if (definition.hasCountdown)
+        for (const QStringView file : content_catalogue::kCountdownSounds)
+            sounds << content_paths::sound(shared.appPath, file);
     m_sound = new SoundPlayer(sounds, this);
     m_sound->setObjectName(QStringLiteral("MediaPlayer1"));
     screen_geometry::placeControls(this, definition.controls);
@@ -126,8 +131,8 @@ void PlayScreen::buildLabels() {
 }
 
 void PlayScreen::buildButtons() {
-    auto* back = new PictureButton(QStringLiteral("Command1"),
-                                   artwork::words(artwork::Words::Menu), QColor(), this);
+    auto* back = new PictureButton(QStringLiteral("Command1"), artwork::words(artwork::Words::Menu),
+                                   QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
     back->setAccessibleDescription(QStringLiteral("ゲームをやめてメニューに戻ります"));
     connect(back, &QPushButton::clicked, this,
@@ -154,8 +159,8 @@ void PlayScreen::buildButtons() {
     }
 
     m_anotherGame =
-        new PictureButton(QStringLiteral("Command3"),
-                          artwork::words(artwork::Words::AnotherGame), kWindowColour, this);
+        new PictureButton(QStringLiteral("Command3"), artwork::words(artwork::Words::AnotherGame),
+                          kWindowColour, this);
     m_anotherGame->setAccessibleName(QStringLiteral("再挑戦"));
     m_anotherGame->setAccessibleDescription(QStringLiteral("もう一度ゲームをします"));
     m_anotherGame->setVisible(false);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "artwork/artwork.h"
 #include "round/game_state.h"
 #include "round/play_view.h"
-#include "artwork/artwork.h"
 #include "screens/control_geometry.h"
 #include "screens/screen_window.h"
 #include "shell/shared_state.h"
@@ -23,8 +23,7 @@ struct PlayScreenDefinition {
     std::span<const screen_geometry::ControlGeometry> controls; ///< front to back
     artwork::Words banner;                                      ///< the mode banner in Image4
     QString bannerName;                                         ///< its words, for screen readers
-    bool hasCountdown;      ///< Image6 and Timer3 to Timer6 (the speed screen)
-    QStringList soundFiles; ///< the screen's sounds, preloaded
+    bool hasCountdown; ///< Image6, Timer3 to Timer6 and the countdown's sounds (the speed screen)
 };
 
 /// A play screen: the panel, gauge, labels, answer buttons, timers and sound of `じっくり` and

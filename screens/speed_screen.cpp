@@ -25,11 +25,7 @@ constexpr std::array<ControlGeometry, 13> kControls{{
 }};
 
 PlayScreenDefinition definition() {
-    return {kControls,
-            artwork::Words::SpeedMode,
-            QStringLiteral("スピードモード"),
-            true,
-            {"o.wav", "x.wav", "goukaku.wav", "karasu.wav", "dame.wav", "pipi.wav", "pipipi.wav"}};
+    return {kControls, artwork::Words::SpeedMode, QStringLiteral("スピードモード"), true};
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "shell/content_paths.h"
 
+namespace files = content_catalogue;
+
 SpeedFlow::SpeedFlow(PlayPorts ports) : m_ports(ports), m_engine(ports) {}
 
 void SpeedFlow::load() {
@@ -16,8 +18,9 @@ void SpeedFlow::activate() {
     m_engine.startGame();
     PlayView& view = m_ports.view;
     view.setShown(PlayControl::Image6, true);
-    view.loadPicture(PlayControl::Image6, content_paths::picture(m_ports.shared.appPath, u"3.gif"));
-    view.playSound(content_paths::sound(m_ports.shared.appPath, u"pipi.wav"));
+    view.loadPicture(PlayControl::Image6,
+                     content_paths::picture(m_ports.shared.appPath, files::kCountdown[0].fileName));
+    view.playSound(content_paths::sound(m_ports.shared.appPath, files::kBeepSound));
     m_engine.startTimedWait(PlayTimer::Timer3);
 }
 
@@ -37,10 +40,12 @@ void SpeedFlow::tick(PlayTimer timer) {
         m_engine.tickEndWait();
         break;
     case PlayTimer::Timer3:
-        countdownStep(PlayTimer::Timer3, u"2.gif", u"pipi.wav", PlayTimer::Timer4);
+        countdownStep(PlayTimer::Timer3, files::kCountdown[1], files::kBeepSound,
+                      PlayTimer::Timer4);
         break;
     case PlayTimer::Timer4:
-        countdownStep(PlayTimer::Timer4, u"1.gif", u"pipipi.wav", PlayTimer::Timer5);
+        countdownStep(PlayTimer::Timer4, files::kCountdown[2], files::kLastBeepSound,
+                      PlayTimer::Timer5);
         break;
     case PlayTimer::Timer5:
         if (m_engine.isRunning(timer) &&
@@ -54,16 +59,16 @@ void SpeedFlow::tick(PlayTimer timer) {
     }
 }
 
-void SpeedFlow::countdownStep(PlayTimer current, const char16_t* picture, const char16_t* beep,
-                              PlayTimer next) {
+void SpeedFlow::countdownStep(PlayTimer current, const content_catalogue::Picture& picture,
+                              QStringView beep, PlayTimer next) {
     if (!m_engine.isRunning(current) ||
         !m_engine.waitPassed(RoundEngine::kCountdownStep, /*strictly=*/true))
         return;
     m_engine.stopTimer(current);
     PlayView& view = m_ports.view;
     view.loadPicture(PlayControl::Image6,
-                     content_paths::picture(m_ports.shared.appPath, QStringView(picture)));
-    view.playSound(content_paths::sound(m_ports.shared.appPath, QStringView(beep)));
+                     content_paths::picture(m_ports.shared.appPath, picture.fileName));
+    view.playSound(content_paths::sound(m_ports.shared.appPath, beep));
     m_engine.startTimedWait(next);
 }
 

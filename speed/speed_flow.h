@@ -2,6 +2,7 @@
 
 #include "round/play_ports.h"
 #include "round/round_engine.h"
+#include "shell/content_catalogue.h"
 
 /// The speed screen's flow: a 3-2-1 countdown, then every question judged by the answer clock.
 class SpeedFlow {
@@ -24,8 +25,8 @@ public:
     const RoundEngine& engine() const { return m_engine; }
 
 private:
-    void countdownStep(PlayTimer current, const char16_t* picture, const char16_t* beep,
-                       PlayTimer next);
+    void countdownStep(PlayTimer current, const content_catalogue::Picture& picture,
+                       QStringView beep, PlayTimer next);
     void startPlay();
     void judgeOnTime();
 

@@ -2,6 +2,7 @@
 
 #include "artwork/gauge_art.h"
 #include "artwork/painting.h"
+#include "shell/content_catalogue.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
 #include "tools/content/gif_writer.h"
@@ -13,8 +14,7 @@
 
 namespace {
 
-const QStringList kNamedPictures{"gmedal.gif", "smedal.gif", "cmedal.gif", "karasu.gif",
-                                 "3.gif",      "2.gif",      "1.gif"};
+namespace files = content_catalogue;
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -53,7 +53,9 @@ void TestContent::writeKanjiTable(const QByteArray& bytes) {
 
 void TestContent::writeCharacterPictures(const QList<int>& characters) {
     for (int n : characters)
-        writePicture(content_paths::characterPicture(appPath(), n), 140, 231, characterColour(n));
+        writePicture(content_paths::characterPicture(appPath(), n),
+                     files::kCharacterPictureSize.width(), files::kCharacterPictureSize.height(),
+                     characterColour(n));
 }
 
 QRgb TestContent::characterColour(int characterNo) {
@@ -65,7 +67,10 @@ QRgb TestContent::radicalColour(int radicalNo) {
 }
 
 QRgb TestContent::namedColour(const QString& fileName) {
-    const int index = static_cast<int>(kNamedPictures.indexOf(fileName));
+    int index = 0;
+    while (index < int(files::kNamedPictures.size()) &&
+           files::kNamedPictures[std::size_t(index)].fileName != fileName)
+        ++index;
     return qRgb(200, 20 * (index + 1), 100);
 }
 
@@ -85,12 +90,15 @@ void TestContent::writePicture(const QString& path, int width, int height, QRgb 
 
 void TestContent::writeCommonPictures() {
     for (int radical = 1; radical <= kRadicalCount; ++radical)
-        writePicture(content_paths::radicalPicture(appPath(), radical), 90, 231,
+        writePicture(content_paths::radicalPicture(appPath(), radical),
+                     files::kRadicalPictureSize.width(), files::kRadicalPictureSize.height(),
                      radicalColour(radical));
     // Medals and the crow at a size of their own: Image5 scales them to 184 x 225; the
     // countdown pictures likewise to 138 x 88.
-    for (const QString& name : kNamedPictures)
-        writePicture(content_paths::picture(appPath(), name), 50, 60, namedColour(name));
-    writeFile(content_paths::picture(appPath(), u"waku.gif"),
+    for (const files::Picture& picture : files::kNamedPictures)
+        if (!picture.exactSize)
+            writePicture(content_paths::picture(appPath(), picture.fileName), 50, 60,
+                         namedColour(picture.fileName.toString()));
+    writeFile(content_paths::picture(appPath(), files::kGauge.fileName),
               content::encodeGif(artwork::paintEmptyGauge()));
 }

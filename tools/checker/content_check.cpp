@@ -1,8 +1,9 @@
 #include "tools/checker/content_check.h"
 
-#include "platform/picture_loader.h"
 #include "artwork/gauge_art.h"
 #include "artwork/gauge_check.h"
+#include "platform/picture_loader.h"
+#include "shell/content_catalogue.h"
 #include "shell/content_error.h"
 #include "shell/content_file.h"
 #include "shell/content_paths.h"
@@ -19,9 +20,7 @@ namespace content {
 
 namespace {
 
-const QSize kRadicalSize(90, 231);
-const QSize kCharacterSize(140, 231);
-const QSize kGaugeSize(artwork::kGaugeWidth, artwork::kGaugeHeight);
+namespace files = content_catalogue;
 
 class Checker {
 public:
@@ -32,17 +31,19 @@ public:
         for (int d = 1; d <= kRadicalCount; ++d)
             checkLists(d, characters);
         for (int d = 1; d <= kRadicalCount; ++d)
-            checkPicture(content_paths::radicalPicture(m_dir, d), kRadicalSize);
+            checkPicture(content_paths::radicalPicture(m_dir, d), files::kRadicalPictureSize);
         for (const int n : characters)
-            checkPicture(content_paths::characterPicture(m_dir, n), kCharacterSize);
-        for (const char* name :
-             {"gmedal.gif", "smedal.gif", "cmedal.gif", "karasu.gif", "3.gif", "2.gif", "1.gif"})
-            checkPicture(content_paths::picture(m_dir, QString::fromLatin1(name)), QSize());
-        checkGauge();
+            checkPicture(content_paths::characterPicture(m_dir, n), files::kCharacterPictureSize);
+        for (const files::Picture& picture : files::kNamedPictures) {
+            const QString file = content_paths::picture(m_dir, picture.fileName);
+            if (picture.fileName == files::kGauge.fileName)
+                checkGauge(file);
+            else
+                checkPicture(file, picture.exactSize ? picture.size : QSize());
+        }
         checkText();
-        for (const char* name :
-             {"o.wav", "x.wav", "goukaku.wav", "karasu.wav", "dame.wav", "pipi.wav", "pipipi.wav"})
-            checkSound(content_paths::sound(m_dir, QString::fromLatin1(name)));
+        for (const QStringView name : files::kAllSounds)
+            checkSound(content_paths::sound(m_dir, name));
         return m_faults;
     }
 
@@ -102,9 +103,8 @@ private:
         }
     }
 
-    void checkGauge() {
-        const QString file = content_paths::picture(m_dir, u"waku.gif");
-        const QImage gauge = checkPicture(file, kGaugeSize);
+    void checkGauge(const QString& file) {
+        const QImage gauge = checkPicture(file, files::kGauge.size);
         if (gauge.isNull())
             return;
         for (const QString& fault : artwork::gaugeFaults(gauge))

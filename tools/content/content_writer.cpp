@@ -1,6 +1,7 @@
 #include "tools/content/content_writer.h"
 
 #include "artwork/painting.h"
+#include "shell/content_catalogue.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
 #include "tools/content/game_art.h"
@@ -104,17 +105,21 @@ void ContentWriter::removeStaleCharacterPictures(const QList<int>& used) {
 }
 
 void ContentWriter::writeArtwork() {
-    const auto picture = [this](const QString& name, const QImage& image) {
-        writeFile(content_paths::picture(m_outDir, name), encodeGif(toPalette(image, 256)));
+    namespace files = content_catalogue;
+    const auto picture = [this](const files::Picture& file, const QImage& image) {
+        writeFile(content_paths::picture(m_outDir, file.fileName),
+                  encodeGif(toPalette(image, 256)));
     };
-    picture(QStringLiteral("gmedal.gif"), medalPicture(Medal::Gold));
-    picture(QStringLiteral("smedal.gif"), medalPicture(Medal::Silver));
-    picture(QStringLiteral("cmedal.gif"), medalPicture(Medal::Copper));
-    picture(QStringLiteral("karasu.gif"), crowPicture());
-    for (int digit = 1; digit <= 3; ++digit)
-        picture(QStringLiteral("%1.gif").arg(digit), countdownPicture(digit));
+    picture(files::kGoldMedal, medalPicture(Medal::Gold));
+    picture(files::kSilverMedal, medalPicture(Medal::Silver));
+    picture(files::kCopperMedal, medalPicture(Medal::Copper));
+    picture(files::kCrow, crowPicture());
+    // Shown 3, 2, 1.
+    const int steps = static_cast<int>(files::kCountdown.size());
+    for (int i = 0; i < steps; ++i)
+        picture(files::kCountdown[static_cast<std::size_t>(i)], countdownPicture(steps - i));
     // The gauge has four colours only, so its palette is exact and every pixel stays as drawn.
-    picture(QStringLiteral("waku.gif"), artwork::paintEmptyGauge());
+    picture(files::kGauge, artwork::paintEmptyGauge());
 }
 
 void ContentWriter::writeSounds() {

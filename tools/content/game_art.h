@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/content_catalogue.h"
+
 #include <QImage>
 
 // The rating and countdown pictures of the content, painted by code. All are opaque and drawn at
@@ -8,10 +10,10 @@ namespace content {
 
 enum class Medal { Gold, Silver, Copper };
 
-inline constexpr int kRatingWidth = 184;
-inline constexpr int kRatingHeight = 225;
-inline constexpr int kCountdownWidth = 138;
-inline constexpr int kCountdownHeight = 88;
+inline constexpr int kRatingWidth = content_catalogue::kGoldMedal.size.width();
+inline constexpr int kRatingHeight = content_catalogue::kGoldMedal.size.height();
+inline constexpr int kCountdownWidth = content_catalogue::kCountdown[0].size.width();
+inline constexpr int kCountdownHeight = content_catalogue::kCountdown[0].size.height();
 
 /// A medal on its ribbon, marked "合格", on black: 184 x 225.
 QImage medalPicture(Medal medal);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "artwork/art_text.h"
+#include "shell/content_catalogue.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -11,9 +12,9 @@ namespace content {
 
 /// Width and height of the radical pictures and of the character pictures; side by side they
 /// fill the 231 x 231 black window of the play panel.
-inline constexpr int kRadicalWidth = 90;
-inline constexpr int kCharacterWidth = 140;
-inline constexpr int kGlyphHeight = 231;
+inline constexpr int kRadicalWidth = content_catalogue::kRadicalPictureSize.width();
+inline constexpr int kCharacterWidth = content_catalogue::kCharacterPictureSize.width();
+inline constexpr int kGlyphHeight = content_catalogue::kCharacterPictureSize.height();
 /// The font's em square is this many pixels in every picture, a little less than the window's
 /// height, and lies centred in the 231 x 231 window: its top at row kEmTopRow. Japanese fonts
 /// put the top of the ideographic em box 0.88 em above the baseline (their ascent is taller).

@@ -1,5 +1,6 @@
 #include "tools/content/sound_synth.h"
 
+#include "shell/content_catalogue.h"
 #include "tools/content/wav_file.h"
 
 #include <cmath>
@@ -173,14 +174,15 @@ std::vector<float> beeps(int count, double freq) {
 } // namespace
 
 std::vector<Sound> gameSounds() {
+    namespace files = content_catalogue;
     return {
-        {QStringLiteral("o.wav"), toPcm(rightChime(), kPeak)},
-        {QStringLiteral("x.wav"), toPcm(wrongBuzz(), kPeak)},
-        {QStringLiteral("goukaku.wav"), toPcm(passFanfare(), kPeak)},
-        {QStringLiteral("karasu.wav"), toPcm(crowCall(), kPeak)},
-        {QStringLiteral("dame.wav"), toPcm(failPhrase(), kPeak)},
-        {QStringLiteral("pipi.wav"), toPcm(beeps(2, 1046.5), kPeak)},
-        {QStringLiteral("pipipi.wav"), toPcm(beeps(3, 1568.0), kPeak)},
+        {files::kRightSound.toString(), toPcm(rightChime(), kPeak)},
+        {files::kWrongSound.toString(), toPcm(wrongBuzz(), kPeak)},
+        {files::kPassSound.toString(), toPcm(passFanfare(), kPeak)},
+        {files::kCrowSound.toString(), toPcm(crowCall(), kPeak)},
+        {files::kFailSound.toString(), toPcm(failPhrase(), kPeak)},
+        {files::kBeepSound.toString(), toPcm(beeps(2, 1046.5), kPeak)},
+        {files::kLastBeepSound.toString(), toPcm(beeps(3, 1568.0), kPeak)},
     };
 }
 
