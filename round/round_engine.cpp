@@ -1,10 +1,12 @@
 #include "round/round_engine.h"
 
 #include "round/gauge_cells.h"
+#include "round/playable_lists.h"
 #include "shell/content_catalogue.h"
 #include "shell/content_error.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
+#include "shell/word_list.h"
 
 #include <cmath>
 
@@ -15,10 +17,6 @@ namespace {
 // Rejected draws after which the engine makes sure a draw can succeed at all, so that lists
 // that slipped past the menu's check end with a message instead of a hang.
 constexpr long kAttemptsBeforeCheck = 10000;
-
-bool isCharacterIndex(int value) {
-    return value >= 0 && value <= kMaxCharacterNo;
-}
 
 } // namespace
 
@@ -63,21 +61,19 @@ void RoundEngine::drawQuestion() {
         int index = static_cast<int>(std::floor(m_ports.random.next() * count)) + 1;
         if (count >= 1 && index > count)
             index = count; // a value just below 1 can round up to the count
-        const auto listFile = [&] {
-            return fromO ? content_paths::oListFile(shared.appPath, shared.radicalNo)
-                         : content_paths::xListFile(shared.appPath, shared.radicalNo);
-        };
-        if (!isCharacterIndex(index))
-            throw ContentError(
-                listFile(),
-                QStringLiteral("件数 %1 が 0～%2 の範囲外です。").arg(count).arg(kMaxCharacterNo));
-        s.currentCharacter = list[index];
-        if (!isCharacterIndex(s.currentCharacter))
-            throw ContentError(listFile(),
-                               QStringLiteral("%1 番目の項目の文字番号 %2 が 0～%3 の範囲外です。")
-                                   .arg(index)
-                                   .arg(s.currentCharacter)
-                                   .arg(kMaxCharacterNo));
+        // Lists that slipped past the loader's and the menu's checks end with their messages,
+        // never with a read outside the list. List index i is item i + 1 of its file.
+        QString fault = countFault(count);
+        if (fault.isEmpty() && count < 1)
+            fault = whyUnplayable(shared);
+        if (fault.isEmpty()) {
+            s.currentCharacter = list[static_cast<std::size_t>(index)];
+            fault = characterFault(index + 1, s.currentCharacter);
+        }
+        if (!fault.isEmpty())
+            throw ContentError(fromO ? content_paths::oListFile(shared.appPath, shared.radicalNo)
+                                     : content_paths::xListFile(shared.appPath, shared.radicalNo),
+                               fault);
 
         // Repeat test: a character in the no-repeat window sends the draw back to the kind choice.
         if (s.recentlyUsed[s.currentCharacter] == 0)
@@ -106,7 +102,9 @@ void RoundEngine::failOnUnplayableLists() const {
     const SharedState& shared = m_ports.shared;
     const auto hasFreeCharacter = [this](const WordListArray& list, int count) {
         for (int i = 1; i <= count && i <= kMaxCharacterNo; ++i) {
-            if (isCharacterIndex(list[i]) && state().recentlyUsed[list[i]] == 0)
+            const int characterNo = list[static_cast<std::size_t>(i)];
+            if (characterNo >= 0 && characterNo <= kMaxCharacterNo &&
+                state().recentlyUsed[static_cast<std::size_t>(characterNo)] == 0)
                 return true;
         }
         return false;
@@ -114,10 +112,13 @@ void RoundEngine::failOnUnplayableLists() const {
     if (hasFreeCharacter(shared.oList, shared.oCount) ||
         hasFreeCharacter(shared.xList, shared.xCount))
         return;
-    throw ContentError(content_paths::oListFile(shared.appPath, shared.radicalNo),
-                       QStringLiteral("直前の %1 問に出ていない文字が一覧にないため、"
-                                      "次の問題を出せません。")
-                           .arg(kWindowSize));
+    // Nothing can be drawn: lists that cannot make a game say why, as the menu does; lists that
+    // can always hold a character outside the window, so the last words are a safeguard only.
+    QString why = whyUnplayable(shared);
+    if (why.isEmpty())
+        why = QStringLiteral("直前の %1 問に出ていない文字が一覧にないため、次の問題を出せません。")
+                  .arg(kWindowSize);
+    throw ContentError(content_paths::oListFile(shared.appPath, shared.radicalNo), why);
 }
 
 void RoundEngine::judgePending() {

@@ -1,6 +1,7 @@
 #include "screens/menu_screen.h"
 
 #include "artwork/artwork.h"
+#include "round/playable_lists.h"
 #include "screens/control_geometry.h"
 #include "screens/image_control.h"
 #include "screens/mode_frame.h"
@@ -74,18 +75,16 @@ void MenuScreen::buildControls() {
         bindKey(QKeySequence(Qt::Key_1 + i), button);
     }
 
-    auto* howToPlay =
-        new PictureButton(QStringLiteral("Command2"),
-                          artwork::words(artwork::Words::HowToPlay), kWindowColour, this);
+    auto* howToPlay = new PictureButton(
+        QStringLiteral("Command2"), artwork::words(artwork::Words::HowToPlay), kWindowColour, this);
     howToPlay->setAccessibleName(QStringLiteral("遊び方"));
     howToPlay->setAccessibleDescription(QStringLiteral("遊び方を読みます"));
     connect(howToPlay, &QPushButton::clicked, this,
             [this] { guarded([this] { Q_EMIT howToPlayChosen(); }); });
     bindKey(QKeySequence(Qt::Key_H), howToPlay);
 
-    auto* end =
-        new PictureButton(QStringLiteral("Command3"), artwork::words(artwork::Words::EndGame),
-                          kWindowColour, this);
+    auto* end = new PictureButton(QStringLiteral("Command3"),
+                                  artwork::words(artwork::Words::EndGame), kWindowColour, this);
     end->setAccessibleName(QStringLiteral("終了"));
     end->setAccessibleDescription(QStringLiteral("ゲームを終わります"));
     connect(end, &QPushButton::clicked, this, [this] { guarded([this] { Q_EMIT endChosen(); }); });
@@ -105,9 +104,9 @@ void MenuScreen::buildControls() {
         {artwork::Words::CarefulMode, QStringLiteral("じっくりモード")},
     }};
     for (int i = 0; i < 2; ++i) {
-        auto* button = new PictureButton(
-            arrayElementName("Command4", i),
-            artwork::words(modes[static_cast<std::size_t>(i)].first), QColor(), m_modeFrame);
+        auto* button = new PictureButton(arrayElementName("Command4", i),
+                                         artwork::words(modes[static_cast<std::size_t>(i)].first),
+                                         QColor(), m_modeFrame);
         button->setAccessibleName(modes[static_cast<std::size_t>(i)].second);
         button->setAccessibleDescription(
             QStringLiteral("%1で始めます").arg(modes[static_cast<std::size_t>(i)].second));

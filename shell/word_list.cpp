@@ -97,21 +97,30 @@ private:
 
 } // namespace
 
+QString countFault(int count) {
+    if (count <= kMaxCharacterNo)
+        return {};
+    return QStringLiteral("件数 %1 が上限の %2 を超えています。").arg(count).arg(kMaxCharacterNo);
+}
+
+QString characterFault(int itemNo, int characterNo) {
+    if (characterNo >= 0 && characterNo <= kMaxCharacterNo)
+        return {};
+    return QStringLiteral("%1 番目の項目の文字番号 %2 が 0～%3 の範囲外です。")
+        .arg(itemNo)
+        .arg(characterNo)
+        .arg(kMaxCharacterNo);
+}
+
 std::int16_t parseWordList(const QByteArray& bytes, const QString& fileName, WordListArray& list) {
     ItemReader reader(bytes, fileName);
     const std::int16_t count = reader.next(1, 0);
-    if (count > kMaxCharacterNo)
-        throw ContentError(
-            fileName,
-            QStringLiteral("件数 %1 が上限の %2 を超えています。").arg(count).arg(kMaxCharacterNo));
+    if (const QString fault = countFault(count); !fault.isEmpty())
+        throw ContentError(fileName, fault);
     for (int k = 1; k <= count; ++k) {
         const std::int16_t characterNo = reader.next(k + 1, count);
-        if (characterNo < 0 || characterNo > kMaxCharacterNo)
-            throw ContentError(fileName,
-                               QStringLiteral("%1 番目の項目の文字番号 %2 が 0～%3 の範囲外です。")
-                                   .arg(k + 1)
-                                   .arg(characterNo)
-                                   .arg(kMaxCharacterNo));
+        if (const QString fault = characterFault(k + 1, characterNo); !fault.isEmpty())
+            throw ContentError(fileName, fault);
         list[static_cast<std::size_t>(k)] = characterNo;
     }
     return count;

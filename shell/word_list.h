@@ -17,3 +17,11 @@ std::int16_t parseWordList(const QByteArray& bytes, const QString& fileName, Wor
 
 /// Reads the file at `path` and parses it as above.
 std::int16_t loadWordList(const QString& path, WordListArray& list);
+
+/// What is wrong with a word list's count, in the words of the error path: a count above 219.
+/// Empty for a count the game takes (0 or less is a list without items).
+QString countFault(int count);
+
+/// What is wrong with item `itemNo` of a word list (the count is item 1) that holds
+/// `characterNo`: a number outside 0 to 219. Empty for a character number.
+QString characterFault(int itemNo, int characterNo);

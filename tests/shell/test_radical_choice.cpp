@@ -1,3 +1,4 @@
+#include "round/playable_lists.h"
 #include "shell/content_error.h"
 #include "shell/radical_choice.h"
 #include "shell/radicals.h"
