@@ -15,7 +15,10 @@ class NullView : public PlayView {
 public:
     void setText(PlayText, const QString&) override {}
     void setShown(PlayControl, bool) override {}
-    void loadPicture(PlayControl, const QString&) override {}
+    void loadRadicalPicture(const QString&) override {}
+    void loadCharacterPicture(const QString&) override {}
+    void loadRatingPicture(Rating, const QString&) override {}
+    void loadCountdownPicture(int, const QString&) override {}
     void loadGauge(const QString&) override {}
     void fillGauge(int, int, GaugeFill) override {}
     void playSound(const QString&) override {}
@@ -60,9 +63,9 @@ Figures carefulGames(SharedState& shared, int games) {
     flow.load();
     for (int game = 0; game < games; ++game) {
         for (int q = 0; q < kQuestionsPerGame; ++q)
-            flow.pressAnswer(q % 3 == 0 ? 1 : state.currentKind - 1);
+            flow.pressAnswer(q % 3 == 0 ? 1 : int(state.currentKind) - 1);
         clock.now += 2.0;
-        flow.tick(PlayTimer::Timer2);
+        flow.tick(PlayTimer::EndOfGameWait);
         flow.anotherGame();
         answers += kQuestionsPerGame;
     }

@@ -12,7 +12,7 @@ public:
     void load();
     /// Command2(index): index 0 answers O ("ある"), index 1 answers X ("ない").
     void pressAnswer(int index);
-    /// A tick of Timer1 (fail-sound wait) or Timer2 (end-of-game wait).
+    /// A tick of the fail-sound wait (Timer1) or the end-of-game wait (Timer2).
     void tick(PlayTimer timer);
     /// Command3: another game on the same screen.
     void anotherGame();
@@ -21,6 +21,5 @@ public:
     const RoundEngine& engine() const { return m_engine; }
 
 private:
-    PlayPorts m_ports;
     RoundEngine m_engine;
 };

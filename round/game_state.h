@@ -6,11 +6,6 @@
 #include <array>
 #include <cstdint>
 
-/// Answer and kind coding: 1 = O (the character exists), 2 = X (made up), 0 = no answer.
-inline constexpr std::int16_t kAnswerNone = 0;
-inline constexpr std::int16_t kKindO = 1;
-inline constexpr std::int16_t kKindX = 2;
-
 inline constexpr int kQuestionsPerGame = 100;
 inline constexpr int kWindowSize = 30;
 /// A place of the no-repeat window that no question has filled yet. It is not a character
@@ -26,15 +21,15 @@ struct GameState {
         return places;
     }
 
-    std::int16_t currentKind = 0;             ///< 1 or 2: the list of the current question
-    std::int16_t pendingAnswer = kAnswerNone; ///< the player's answer, 0 = none
-    std::int16_t currentCharacter = 0;        ///< character number of the question on screen
+    Answer currentKind = Answer::None;   ///< O or X: the list of the current question
+    Answer pendingAnswer = Answer::None; ///< the player's answer, None until one is given
+    std::int16_t currentCharacter = 0;   ///< character number of the question on screen
     std::array<std::int16_t, kListSize> recentlyUsed{}; ///< 1 for a character in the window
     std::array<std::int16_t, kWindowSize + 1> window = emptyWindow(); ///< 1..30, oldest first
     std::int16_t questionCount = 0; ///< questions shown, the one on screen included
     std::int16_t correctCount = 0;
     std::int16_t wrongCount = 0;
-    std::int16_t gameOver = 0;  ///< 1 from the 100th judgement to the next game
+    bool gameOver = false;      ///< from the 100th judgement to the next game
     std::int32_t waitStart = 0; ///< whole seconds since midnight
     /// The monotonic clock's reading at the moment the time of day read `waitStart`: the waits
     /// are timed from it, so that a step of the time of day neither ends nor stalls one.

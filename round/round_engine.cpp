@@ -18,6 +18,20 @@ namespace {
 // that slipped past the menu's check end with a message instead of a hang.
 constexpr long kAttemptsBeforeCheck = 10000;
 
+const files::Picture& ratingPicture(Rating rating) {
+    switch (rating) {
+    case Rating::Gold:
+        return files::kGoldMedal;
+    case Rating::Silver:
+        return files::kSilverMedal;
+    case Rating::Copper:
+        return files::kCopperMedal;
+    case Rating::Crow:
+        break;
+    }
+    return files::kCrow;
+}
+
 } // namespace
 
 RoundEngine::RoundEngine(PlayPorts ports) : m_ports(ports) {}
@@ -27,7 +41,7 @@ void RoundEngine::startGame() {
     s.questionCount = 0;
     s.correctCount = 0;
     s.wrongCount = 0;
-    s.gameOver = 0;
+    s.gameOver = false;
     s.records.fill(QuestionRecord{});
     // Flag 0 is left alone: a character 0 still in the window clears it as it leaves.
     for (int c = 1; c <= kMaxCharacterNo; ++c)
@@ -41,9 +55,9 @@ void RoundEngine::showTitle() {
 }
 
 void RoundEngine::showRadicalPicture() {
-    view().loadPicture(PlayControl::Image2, content_paths::radicalPicture(
-                                                m_ports.shared.appPath, m_ports.shared.radicalNo));
-    view().setShown(PlayControl::Image2, true);
+    view().loadRadicalPicture(
+        content_paths::radicalPicture(m_ports.shared.appPath, m_ports.shared.radicalNo));
+    view().setShown(PlayControl::RadicalPicture, true);
 }
 
 void RoundEngine::drawQuestion() {
@@ -51,8 +65,8 @@ void RoundEngine::drawQuestion() {
     const SharedState& shared = m_ports.shared;
     for (long attempt = 1;; ++attempt) {
         // Kind choice, with an equal chance for either list whatever their sizes; no re-seed.
-        s.currentKind = m_ports.random.next() < 0.5 ? kKindO : kKindX;
-        const bool fromO = s.currentKind == kKindO;
+        s.currentKind = m_ports.random.next() < 0.5 ? Answer::O : Answer::X;
+        const bool fromO = s.currentKind == Answer::O;
         const int count = fromO ? shared.oCount : shared.xCount;
         const WordListArray& list = fromO ? shared.oList : shared.xList;
 
@@ -92,10 +106,10 @@ void RoundEngine::drawQuestion() {
     s.window[kWindowSize] = s.currentCharacter;
 
     ++s.questionCount;
-    view().setText(PlayText::Label2, QString::number(s.questionCount));
-    view().loadPicture(PlayControl::Image3,
-                       content_paths::characterPicture(shared.appPath, s.currentCharacter));
-    view().setShown(PlayControl::Image3, true);
+    view().setText(PlayText::QuestionNumber, QString::number(s.questionCount));
+    view().loadCharacterPicture(
+        content_paths::characterPicture(shared.appPath, s.currentCharacter));
+    view().setShown(PlayControl::CharacterPicture, true);
 }
 
 void RoundEngine::failOnUnplayableLists() const {
@@ -121,6 +135,14 @@ void RoundEngine::failOnUnplayableLists() const {
     throw ContentError(content_paths::oListFile(shared.appPath, shared.radicalNo), why);
 }
 
+bool RoundEngine::takeAnswer(int buttonIndex) {
+    const Answer answer = answerOfButton(buttonIndex);
+    if (state().gameOver || answer == Answer::None)
+        return false;
+    state().pendingAnswer = answer;
+    return true;
+}
+
 void RoundEngine::judgePending() {
     GameState& s = state();
     const bool right = s.pendingAnswer == s.currentKind;
@@ -129,9 +151,16 @@ void RoundEngine::judgePending() {
                                                         s.currentKind, s.pendingAnswer, right};
     }
     applyEffect(right);
-    s.pendingAnswer = kAnswerNone;
+    s.pendingAnswer = Answer::None;
     s.score = scoreOf(s.correctCount, s.questionCount);
-    view().setText(PlayText::Label1, QString::number(s.score));
+    view().setText(PlayText::Score, QString::number(s.score));
+}
+
+void RoundEngine::nextQuestionOrEnd() {
+    if (lastQuestionJudged())
+        endGame();
+    else
+        drawQuestion();
 }
 
 void RoundEngine::applyEffect(bool right) {
@@ -161,53 +190,70 @@ bool RoundEngine::lastQuestionJudged() const {
 }
 
 void RoundEngine::endGame() {
-    state().gameOver = 1;
-    startTimedWait(PlayTimer::Timer2);
+    state().gameOver = true;
+    // The speed screen's answer clock judges no more.
+    stopTimer(PlayTimer::AnswerClock);
+    startTimedWait(PlayTimer::EndOfGameWait);
+}
+
+bool RoundEngine::tickGameEndTimer(PlayTimer timer) {
+    switch (timer) {
+    case PlayTimer::FailSoundWait:
+        tickFailSound();
+        return true;
+    case PlayTimer::EndOfGameWait:
+        tickEndWait();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void RoundEngine::tickEndWait() {
-    if (!isRunning(PlayTimer::Timer2) || !waitPassed(kEndWait))
+    if (!isRunning(PlayTimer::EndOfGameWait) || !waitPassed(kEndWait))
         return;
-    stopTimer(PlayTimer::Timer2);
+    stopTimer(PlayTimer::EndOfGameWait);
     rate();
 }
 
+Rating RoundEngine::ratingOf(int score) {
+    return score >= kGoldFrom     ? Rating::Gold
+           : score >= kSilverFrom ? Rating::Silver
+           : score >= kCopperFrom ? Rating::Copper
+                                  : Rating::Crow;
+}
+
 void RoundEngine::rate() {
-    const int score = state().score;
-    view().setShown(PlayControl::Image2, false);
-    view().setShown(PlayControl::Image3, false);
-    if (score < kCopperFrom) {
-        view().loadPicture(PlayControl::Image5, picture(files::kCrow));
-        view().setShown(PlayControl::Image5, true);
+    const Rating rating = ratingOf(state().score);
+    view().setShown(PlayControl::RadicalPicture, false);
+    view().setShown(PlayControl::CharacterPicture, false);
+    view().loadRatingPicture(rating, picture(ratingPicture(rating)));
+    view().setShown(PlayControl::RatingPicture, true);
+    if (rating == Rating::Crow) {
         view().playSound(sound(files::kCrowSound));
-        startTimedWait(PlayTimer::Timer1);
+        startTimedWait(PlayTimer::FailSoundWait);
     } else {
-        const files::Picture& medal = score >= kGoldFrom     ? files::kGoldMedal
-                                      : score >= kSilverFrom ? files::kSilverMedal
-                                                             : files::kCopperMedal;
-        view().loadPicture(PlayControl::Image5, picture(medal));
-        view().setShown(PlayControl::Image5, true);
         view().playSound(sound(files::kPassSound));
     }
-    view().setShown(PlayControl::Image4, false);
-    view().setShown(PlayControl::Command3, true);
+    view().setShown(PlayControl::ModeBanner, false);
+    view().setShown(PlayControl::AnotherGameButton, true);
 }
 
 void RoundEngine::tickFailSound() {
-    if (!isRunning(PlayTimer::Timer1) || !waitPassed(kEndWait))
+    if (!isRunning(PlayTimer::FailSoundWait) || !waitPassed(kEndWait))
         return;
-    stopTimer(PlayTimer::Timer1);
+    stopTimer(PlayTimer::FailSoundWait);
     view().playSound(sound(files::kFailSound));
 }
 
 void RoundEngine::prepareAnotherGame() {
     // A fail sound from the last game's crow must not sound in the new game.
-    stopTimer(PlayTimer::Timer1);
-    view().setShown(PlayControl::Command3, false);
-    view().setShown(PlayControl::Image5, false);
-    view().setShown(PlayControl::Image4, true);
-    view().setText(PlayText::Label1, QString());
-    view().setText(PlayText::Label2, QString());
+    stopTimer(PlayTimer::FailSoundWait);
+    view().setShown(PlayControl::AnotherGameButton, false);
+    view().setShown(PlayControl::RatingPicture, false);
+    view().setShown(PlayControl::ModeBanner, true);
+    view().setText(PlayText::Score, QString());
+    view().setText(PlayText::QuestionNumber, QString());
     view().loadGauge(picture(files::kGauge));
 }
 

@@ -6,10 +6,10 @@
 #include <array>
 
 /// The rules both play screens share, run on one screen's ports: game start, question drawing
-/// with the no-repeat window of 30, the right and wrong effects with score and gauge, the end of
-/// a game with its wait and rating, the fail-sound wait, and the common steps of another game.
-/// It also keeps track of which of the screen's timers it has started, so that a stray tick of
-/// a stopped timer does nothing.
+/// with the no-repeat window of 30, taking an answer, the right and wrong effects with score and
+/// gauge, the end of a game with its wait and rating, the fail-sound wait, and the common steps
+/// of another game. It also keeps track of which of the screen's timers it has started, so that
+/// a stray tick of a stopped timer does nothing.
 class RoundEngine {
 public:
     /// Wait limits in seconds: a countdown step passes strictly after its limit, the other
@@ -30,21 +30,25 @@ public:
     void startGame();
     /// Sets the window's title from the radical; a radical number outside 1..6 leaves it.
     void showTitle();
-    /// Loads the radical picture into Image2 and shows it.
+    /// Loads the radical picture and shows it.
     void showRadicalPicture();
     /// Draws the next question outside the no-repeat window, counts it and shows it.
     void drawQuestion();
+    /// `Command2(index)`: the answer of that button becomes the pending answer, unless the game
+    /// is over or there is no such button. Whether the answer was taken.
+    bool takeAnswer(int buttonIndex);
     /// Judges the pending answer against the current kind with its sound, count and gauge
     /// cell, records it, clears the pending answer and shows the new score.
     void judgePending();
+    /// After a judgement: ends the game after its last question, else draws the next one.
+    void nextQuestionOrEnd();
     /// Whether the question just judged was the last of the game.
     bool lastQuestionJudged() const;
-    /// Sets the game-over flag and starts the end-of-game wait (Timer2).
+    /// Sets the game-over flag, stops the answer clock and starts the end-of-game wait.
     void endGame();
-    /// Timer2 tick: after the end-of-game wait, stops Timer2 and rates the game.
-    void tickEndWait();
-    /// Timer1 tick: after the wait that follows a crow, stops Timer1 and plays the fail sound.
-    void tickFailSound();
+    /// A tick of the timers that end a game on either screen: the end-of-game wait, after which
+    /// the game is rated, and the fail-sound wait after a crow. False for any other timer.
+    bool tickGameEndTimer(PlayTimer timer);
     /// The steps of another game before the screen's own game start; a fail sound still
     /// pending from the crow of the last game is cancelled.
     void prepareAnotherGame();
@@ -62,6 +66,8 @@ public:
 
     /// The score as an exact integer percentage, floor(100 * correct / questions).
     static std::int16_t scoreOf(int correct, int questions);
+    /// The rating of a game's score.
+    static Rating ratingOf(int score);
 
     /// The screen's game state that the engine runs on.
     GameState& state() { return m_ports.state; }
@@ -70,11 +76,13 @@ public:
 private:
     PlayView& view() { return m_ports.view; }
     void applyEffect(bool right);
+    void tickEndWait();
+    void tickFailSound();
     void rate();
     void failOnUnplayableLists() const;
     QString picture(const content_catalogue::Picture& file) const;
     QString sound(QStringView fileName) const;
 
     PlayPorts m_ports;
-    std::array<bool, 6> m_running{};
+    std::array<bool, kPlayTimers> m_running{};
 };

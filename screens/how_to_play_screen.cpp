@@ -34,8 +34,8 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
     screen_geometry::setUpWindow(this, QStringLiteral("遊び方"), kClientWidth, kClientHeight,
                                  kWindowColour);
 
-    auto* back = new PictureButton(QStringLiteral("Command1"),
-                                   artwork::words(artwork::Words::Menu), QColor(), this);
+    auto* back = new PictureButton(QStringLiteral("Command1"), artwork::words(artwork::Words::Menu),
+                                   QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
     back->setAccessibleDescription(QStringLiteral("メニューに戻ります"));
     connect(back, &QPushButton::clicked, this,

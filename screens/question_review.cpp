@@ -1,6 +1,6 @@
 #include "screens/question_review.h"
 
-#include "round/game_state.h"
+#include "round/gauge_cells.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
 
@@ -10,15 +10,16 @@ namespace question_review {
 
 namespace {
 
-QString answerText(std::int16_t answer) {
+QString answerText(Answer answer) {
     switch (answer) {
-    case kKindO:
+    case Answer::O:
         return QStringLiteral("ある");
-    case kKindX:
+    case Answer::X:
         return QStringLiteral("ない");
-    default:
-        return QStringLiteral("回答なし"); // a speed question left without an answer
+    case Answer::None:
+        break;
     }
+    return QStringLiteral("回答なし"); // a speed question left without an answer
 }
 
 } // namespace
@@ -33,7 +34,7 @@ QString characterText(const QuestionRecord& record, const SharedState& shared) {
         return radicalName(shared.radicalNo) + QStringLiteral("＋") + picture;
     }
     const QString kanji = table.kanji(record.character, shared.radicalNo);
-    if (record.kind == kKindO && !kanji.isEmpty())
+    if (record.kind == Answer::O && !kanji.isEmpty())
         return kanji;
     return radicalShape(shared.radicalNo) + QStringLiteral("＋") + component;
 }
@@ -55,9 +56,9 @@ QString readingsText(const KanjiTable::Readings& readings) {
 
 QString describe(const QuestionRecord& record, const SharedState& shared) {
     const QString exists =
-        record.kind == kKindO ? QStringLiteral("（ある）") : QStringLiteral("（存在しない字）");
+        record.kind == Answer::O ? QStringLiteral("（ある）") : QStringLiteral("（存在しない字）");
     const QString kanji = shared.kanji.kanji(record.character, shared.radicalNo);
-    const QString readings = record.kind == kKindO && !kanji.isEmpty()
+    const QString readings = record.kind == Answer::O && !kanji.isEmpty()
                                  ? readingsText(shared.kanji.readings(kanji))
                                  : QString();
     return QStringLiteral("第 %1 問　%2%3%4　あなたの答え：%5 %6")
@@ -65,6 +66,15 @@ QString describe(const QuestionRecord& record, const SharedState& shared) {
         .arg(characterText(record, shared), exists,
              readings.isEmpty() ? QString() : QStringLiteral("　") + readings,
              answerText(record.answer), record.right ? QStringLiteral("○") : QStringLiteral("✗"));
+}
+
+QString describeCell(const GameState& state, const SharedState& shared, int cell) {
+    if (cell < 1 || cell > artwork::kGaugeCells)
+        return {};
+    const int question = gaugeCellQuestions(state)[static_cast<std::size_t>(cell - 1)];
+    if (question < 1 || question > kQuestionsPerGame)
+        return {};
+    return describe(state.records[static_cast<std::size_t>(question - 1)], shared);
 }
 
 } // namespace question_review

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "round/game_state.h"
 #include "round/question_record.h"
 #include "shell/kanji_table.h"
 #include "shell/shared_state.h"
@@ -24,5 +25,9 @@ QString readingsText(const KanjiTable::Readings& readings);
 /// the player's answer and whether it was right, e.g.
 /// "第 12 問　語（ある）　ゴ・かた.る・かた.らう　word, speech, language　あなたの答え：ない ✗".
 QString describe(const QuestionRecord& record, const SharedState& shared);
+
+/// The line of the question that painted gauge cell `cell` (1..100 from the top); empty for a
+/// cell no judgement has painted.
+QString describeCell(const GameState& state, const SharedState& shared, int cell);
 
 } // namespace question_review

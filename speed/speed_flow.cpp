@@ -12,86 +12,79 @@ void SpeedFlow::load() {
 
 void SpeedFlow::activate() {
     // At most one of the countdown and answer timers may run; only a stray call finds one.
-    for (PlayTimer timer : {PlayTimer::Timer2, PlayTimer::Timer3, PlayTimer::Timer4,
-                            PlayTimer::Timer5, PlayTimer::Timer6})
+    for (PlayTimer timer :
+         {PlayTimer::EndOfGameWait, PlayTimer::FirstCountdownStep, PlayTimer::SecondCountdownStep,
+          PlayTimer::LastCountdownStep, PlayTimer::AnswerClock})
         m_engine.stopTimer(timer);
     m_engine.startGame();
     PlayView& view = m_ports.view;
-    view.setShown(PlayControl::Image6, true);
-    view.loadPicture(PlayControl::Image6,
-                     content_paths::picture(m_ports.shared.appPath, files::kCountdown[0].fileName));
-    view.playSound(content_paths::sound(m_ports.shared.appPath, files::kBeepSound));
-    m_engine.startTimedWait(PlayTimer::Timer3);
+    view.setShown(PlayControl::CountdownPicture, true);
+    showCountdownStep(0);
+    m_engine.startTimedWait(PlayTimer::FirstCountdownStep);
 }
 
 void SpeedFlow::pressAnswer(int index) {
-    if (m_ports.state.gameOver != 0 || index < 0 || index > 1)
-        return;
     // Only recorded: the answer clock judges it, and a later press replaces it.
-    m_ports.state.pendingAnswer = static_cast<std::int16_t>(index + 1);
+    m_engine.takeAnswer(index);
 }
 
 void SpeedFlow::tick(PlayTimer timer) {
+    if (m_engine.tickGameEndTimer(timer))
+        return;
     switch (timer) {
-    case PlayTimer::Timer1:
-        m_engine.tickFailSound();
+    case PlayTimer::FirstCountdownStep:
+        countdownStep(timer, PlayTimer::SecondCountdownStep);
         break;
-    case PlayTimer::Timer2:
-        m_engine.tickEndWait();
+    case PlayTimer::SecondCountdownStep:
+        countdownStep(timer, PlayTimer::LastCountdownStep);
         break;
-    case PlayTimer::Timer3:
-        countdownStep(PlayTimer::Timer3, files::kCountdown[1], files::kBeepSound,
-                      PlayTimer::Timer4);
-        break;
-    case PlayTimer::Timer4:
-        countdownStep(PlayTimer::Timer4, files::kCountdown[2], files::kLastBeepSound,
-                      PlayTimer::Timer5);
-        break;
-    case PlayTimer::Timer5:
+    case PlayTimer::LastCountdownStep:
         if (m_engine.isRunning(timer) &&
             m_engine.waitPassed(RoundEngine::kCountdownStep, /*strictly=*/true))
             startPlay();
         break;
-    case PlayTimer::Timer6:
+    case PlayTimer::AnswerClock:
         if (m_engine.isRunning(timer) && m_engine.waitPassed(RoundEngine::kAnswerTime))
             judgeOnTime();
+        break;
+    default:
         break;
     }
 }
 
-void SpeedFlow::countdownStep(PlayTimer current, const content_catalogue::Picture& picture,
-                              QStringView beep, PlayTimer next) {
+void SpeedFlow::showCountdownStep(int step) {
+    // Step 0 shows "3" with a double beep, step 1 "2" likewise, the last "1" with a triple beep.
+    const int steps = static_cast<int>(files::kCountdown.size());
+    m_ports.view.loadCountdownPicture(
+        steps - step, content_paths::picture(m_ports.shared.appPath,
+                                             files::kCountdown[std::size_t(step)].fileName));
+    m_ports.view.playSound(content_paths::sound(
+        m_ports.shared.appPath, step + 1 < steps ? files::kBeepSound : files::kLastBeepSound));
+}
+
+void SpeedFlow::countdownStep(PlayTimer current, PlayTimer next) {
     if (!m_engine.isRunning(current) ||
         !m_engine.waitPassed(RoundEngine::kCountdownStep, /*strictly=*/true))
         return;
     m_engine.stopTimer(current);
-    PlayView& view = m_ports.view;
-    view.loadPicture(PlayControl::Image6,
-                     content_paths::picture(m_ports.shared.appPath, picture.fileName));
-    view.playSound(content_paths::sound(m_ports.shared.appPath, beep));
+    showCountdownStep(static_cast<int>(next) - static_cast<int>(PlayTimer::FirstCountdownStep));
     m_engine.startTimedWait(next);
 }
 
 void SpeedFlow::startPlay() {
-    m_engine.stopTimer(PlayTimer::Timer5);
-    m_ports.view.setShown(PlayControl::Image6, false);
+    m_engine.stopTimer(PlayTimer::LastCountdownStep);
+    m_ports.view.setShown(PlayControl::CountdownPicture, false);
     m_engine.showRadicalPicture();
     // The first question appears silently; a press made during the countdown answers it.
     m_engine.drawQuestion();
-    m_engine.startTimedWait(PlayTimer::Timer6);
+    m_engine.startTimedWait(PlayTimer::AnswerClock);
 }
 
 void SpeedFlow::judgeOnTime() {
     // The next question's answer time starts before anything else is done.
     m_engine.restartWait();
     m_engine.judgePending();
-    if (m_engine.lastQuestionJudged()) {
-        m_ports.state.gameOver = 1;
-        m_engine.stopTimer(PlayTimer::Timer6);
-        m_engine.startTimedWait(PlayTimer::Timer2);
-    } else {
-        m_engine.drawQuestion();
-    }
+    m_engine.nextQuestionOrEnd();
 }
 
 void SpeedFlow::anotherGame() {

@@ -2,7 +2,6 @@
 
 #include "round/play_ports.h"
 #include "round/round_engine.h"
-#include "shell/content_catalogue.h"
 
 /// The speed screen's flow: a 3-2-1 countdown, then every question judged by the answer clock.
 class SpeedFlow {
@@ -16,7 +15,7 @@ public:
     void activate();
     /// Command2(index): records the pending answer only.
     void pressAnswer(int index);
-    /// A tick of any of Timer1 to Timer6.
+    /// A tick of any of the screen's timers, Timer1 to Timer6.
     void tick(PlayTimer timer);
     /// Command3: another game, which runs the countdown again.
     void anotherGame();
@@ -25,8 +24,8 @@ public:
     const RoundEngine& engine() const { return m_engine; }
 
 private:
-    void countdownStep(PlayTimer current, const content_catalogue::Picture& picture,
-                       QStringView beep, PlayTimer next);
+    void showCountdownStep(int step);
+    void countdownStep(PlayTimer current, PlayTimer next);
     void startPlay();
     void judgeOnTime();
 

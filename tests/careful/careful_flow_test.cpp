@@ -11,19 +11,20 @@ class CarefulFlowTest : public QObject {
 
 private:
     static void answer(PlayRig& rig, CarefulFlow& flow, bool right) {
-        const int kind = rig.state.currentKind;
-        flow.pressAnswer(right ? kind - 1 : 2 - kind);
+        const int rightButton = rig.state.currentKind == Answer::O ? 0 : 1;
+        flow.pressAnswer(right ? rightButton : 1 - rightButton);
     }
 
     // Command3 and Image4 stand in nearly the same place: never both visible.
     static void checkBannerOrButton(const RecordingView& view) {
-        QVERIFY(!(view.isShown(PlayControl::Command3) && view.isShown(PlayControl::Image4)));
+        QVERIFY(!(view.isShown(PlayControl::AnotherGameButton) &&
+                  view.isShown(PlayControl::ModeBanner)));
     }
 
     // Plays a whole game with `correct` right answers (the first ones), checking after each.
     static void playGame(PlayRig& rig, CarefulFlow& flow, int correct) {
         for (int q = 1; q <= kQuestionsPerGame; ++q) {
-            QCOMPARE(rig.view.text(PlayText::Label2), QString::number(q));
+            QCOMPARE(rig.view.text(PlayText::QuestionNumber), QString::number(q));
             answer(rig, flow, q <= correct);
             checkBannerOrButton(rig.view);
         }
@@ -65,7 +66,7 @@ private Q_SLOTS:
                  << QStringLiteral("shown Image3=1");
         QCOMPARE(rig.view.calls, expected);
         QVERIFY(rig.view.runningTimers.isEmpty());
-        QVERIFY(!rig.view.texts.contains(PlayText::Label1));
+        QVERIFY(!rig.view.texts.contains(PlayText::Score));
     }
 
     // Guards: the answer coding (index 0 = O), seeds of the first right and wrong cells.
@@ -103,8 +104,8 @@ private Q_SLOTS:
         QCOMPARE(rig.view.calls.mid(0, 3),
                  QStringList({QStringLiteral("sound ") + rig.sound(sound), fill,
                               QStringLiteral("text Label1=") + score}));
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("2"));
-        QCOMPARE(rig.state.pendingAnswer, kAnswerNone);
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("2"));
+        QCOMPARE(rig.state.pendingAnswer, Answer::None);
     }
 
     // A whole game: presses after the 100th change nothing, Timer2 rates the game about a
@@ -127,9 +128,9 @@ private Q_SLOTS:
         CarefulFlow flow(rig.ports());
         flow.load();
         playGame(rig, flow, correct);
-        QCOMPARE(rig.view.text(PlayText::Label1), QString::number(correct));
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("100"));
-        QVERIFY(rig.view.isRunning(PlayTimer::Timer2));
+        QCOMPARE(rig.view.text(PlayText::Score), QString::number(correct));
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("100"));
+        QVERIFY(rig.view.isRunning(PlayTimer::EndOfGameWait));
 
         // Ending: presses are ignored.
         const GameState before = rig.state;
@@ -141,14 +142,15 @@ private Q_SLOTS:
 
         TickDriver<CarefulFlow> driver(rig, flow);
         driver.afterTick = [&rig] { checkBannerOrButton(rig.view); };
-        const int ticks = driver.runUntil([&] { return rig.view.isShown(PlayControl::Image5); });
+        const int ticks =
+            driver.runUntil([&] { return rig.view.isShown(PlayControl::RatingPicture); });
         QVERIFY(ticks >= 5 && ticks <= 15);
-        QCOMPARE(rig.view.picture(PlayControl::Image5), rig.picture(picture));
-        QVERIFY(!rig.view.isShown(PlayControl::Image2));
-        QVERIFY(!rig.view.isShown(PlayControl::Image3));
-        QVERIFY(rig.view.isShown(PlayControl::Command3));
+        QCOMPARE(rig.view.picture(PlayControl::RatingPicture), rig.picture(picture));
+        QVERIFY(!rig.view.isShown(PlayControl::RadicalPicture));
+        QVERIFY(!rig.view.isShown(PlayControl::CharacterPicture));
+        QVERIFY(rig.view.isShown(PlayControl::AnotherGameButton));
         const bool crow = correct < 75;
-        QCOMPARE(rig.view.isRunning(PlayTimer::Timer1), crow);
+        QCOMPARE(rig.view.isRunning(PlayTimer::FailSoundWait), crow);
         driver.run(20);
         QCOMPARE(rig.view.sounds.contains(rig.sound(u"dame.wav")), crow);
         QVERIFY(rig.view.runningTimers.isEmpty());
@@ -166,7 +168,7 @@ private Q_SLOTS:
         flow.load();
         playGame(rig, flow, 10);
         TickDriver<CarefulFlow> driver(rig, flow);
-        driver.runUntil([&] { return rig.view.isRunning(PlayTimer::Timer1); });
+        driver.runUntil([&] { return rig.view.isRunning(PlayTimer::FailSoundWait); });
         rig.view.clearCalls();
         flow.anotherGame();
         QCOMPARE(rig.view.calls.mid(0, 8),
@@ -175,18 +177,18 @@ private Q_SLOTS:
                               QStringLiteral("text Label1="), QStringLiteral("text Label2="),
                               QStringLiteral("gauge ") + rig.picture(u"waku.gif"),
                               QStringLiteral("text Title=てへん")}));
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("1"));
-        QCOMPARE(rig.view.text(PlayText::Label1), QString());
-        QCOMPARE(rig.view.picture(PlayControl::Image2), rig.picture(u"h3.gif"));
-        QVERIFY(rig.view.isShown(PlayControl::Image2));
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("1"));
+        QCOMPARE(rig.view.text(PlayText::Score), QString());
+        QCOMPARE(rig.view.picture(PlayControl::RadicalPicture), rig.picture(u"h3.gif"));
+        QVERIFY(rig.view.isShown(PlayControl::RadicalPicture));
         QVERIFY(rig.view.cell(1) == std::nullopt);
-        QCOMPARE(rig.state.gameOver, std::int16_t(0));
+        QVERIFY(!rig.state.gameOver);
         // The cancelled fail sound never comes, even from a stray tick.
         driver.run(30);
-        flow.tick(PlayTimer::Timer1);
+        flow.tick(PlayTimer::FailSoundWait);
         QVERIFY(!rig.view.sounds.contains(rig.sound(u"dame.wav")));
         answer(rig, flow, true);
-        QCOMPARE(rig.view.text(PlayText::Label1), QStringLiteral("100"));
+        QCOMPARE(rig.view.text(PlayText::Score), QStringLiteral("100"));
     }
 
     // The game state outlives the screen: a new screen on it starts question 1 with the window
@@ -207,7 +209,7 @@ private Q_SLOTS:
         QCOMPARE(rig.state.correctCount, std::int16_t(0));
         for (int k = 1; k < kWindowSize; ++k)
             QCOMPARE(rig.state.window[k], window[k + 1]);
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("1"));
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("1"));
     }
 };
 

@@ -11,16 +11,17 @@
 #include <array>
 #include <optional>
 
-/// A play view that records every call in order and keeps the state the calls leave behind, as a
-/// screen would: texts, visibility, pictures, gauge cells, sounds and running timers. It starts
-/// as a freshly built play screen: Image2 and Image4 shown, Image3, Image5, Image6 and Command3
-/// hidden, labels and title empty, an empty gauge, every timer stopped.
+/// A play view that records every call in order, by the controls' names on the screen, and keeps
+/// the state the calls leave behind, as a screen would: texts, visibility, pictures, gauge cells,
+/// sounds and running timers. It starts as a freshly built play screen: Image2 and Image4 shown,
+/// Image3, Image5, Image6 and Command3 hidden, labels and title empty, an empty gauge, every
+/// timer stopped.
 class RecordingView : public PlayView {
 public:
     RecordingView() {
-        shown = {{PlayControl::Image2, true},  {PlayControl::Image3, false},
-                 {PlayControl::Image4, true},  {PlayControl::Image5, false},
-                 {PlayControl::Image6, false}, {PlayControl::Command3, false}};
+        shown = {{PlayControl::RadicalPicture, true},    {PlayControl::CharacterPicture, false},
+                 {PlayControl::ModeBanner, true},        {PlayControl::RatingPicture, false},
+                 {PlayControl::CountdownPicture, false}, {PlayControl::AnotherGameButton, false}};
     }
 
     void setText(PlayText text, const QString& value) override {
@@ -31,11 +32,19 @@ public:
         calls << QStringLiteral("shown %1=%2").arg(name(control)).arg(isShown ? 1 : 0);
         shown[control] = isShown;
     }
-    void loadPicture(PlayControl control, const QString& path) override {
-        calls << QStringLiteral("picture %1=%2").arg(name(control), path);
-        if (missing.contains(path))
-            throw ContentError(path, QStringLiteral("ファイルが見つかりません"));
-        pictures[control] = path;
+    void loadRadicalPicture(const QString& path) override {
+        loadPicture(PlayControl::RadicalPicture, path);
+    }
+    void loadCharacterPicture(const QString& path) override {
+        loadPicture(PlayControl::CharacterPicture, path);
+    }
+    // The rating and the countdown's number name the pictures for screen readers; the screen
+    // tests check those names.
+    void loadRatingPicture(Rating, const QString& path) override {
+        loadPicture(PlayControl::RatingPicture, path);
+    }
+    void loadCountdownPicture(int, const QString& path) override {
+        loadPicture(PlayControl::CountdownPicture, path);
     }
     void loadGauge(const QString& path) override {
         calls << QStringLiteral("gauge %1").arg(path);
@@ -87,9 +96,9 @@ public:
         switch (text) {
         case PlayText::Title:
             return QStringLiteral("Title");
-        case PlayText::Label1:
+        case PlayText::Score:
             return QStringLiteral("Label1");
-        case PlayText::Label2:
+        case PlayText::QuestionNumber:
             return QStringLiteral("Label2");
         }
         return {};
@@ -115,4 +124,12 @@ public:
     QStringList sounds;            ///< sounds played, in order
     QSet<PlayTimer> runningTimers; ///< timers currently started
     QSet<QString> missing;         ///< picture paths that throw ContentError as missing
+
+private:
+    void loadPicture(PlayControl control, const QString& path) {
+        calls << QStringLiteral("picture %1=%2").arg(name(control), path);
+        if (missing.contains(path))
+            throw ContentError(path, QStringLiteral("ファイルが見つかりません"));
+        pictures[control] = path;
+    }
 };

@@ -38,8 +38,8 @@ private:
         // Whole hundredths, so that a tick lands exactly on a whole second.
         m_hundredths += 10;
         m_rig.clock.set(static_cast<double>(m_hundredths) / 100.0);
-        for (PlayTimer timer : {PlayTimer::Timer1, PlayTimer::Timer2, PlayTimer::Timer3,
-                                PlayTimer::Timer4, PlayTimer::Timer5, PlayTimer::Timer6}) {
+        for (int t = 0; t < kPlayTimers; ++t) {
+            const auto timer = static_cast<PlayTimer>(t);
             if (!m_rig.view.isRunning(timer))
                 continue;
             m_flow.tick(timer);

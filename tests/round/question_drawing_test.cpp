@@ -117,7 +117,7 @@ private Q_SLOTS:
         QCOMPARE(rig.state.recentlyUsed[again], std::int16_t(0));
         engine.drawQuestion();
         QCOMPARE(rig.state.currentCharacter, std::int16_t(again));
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("3"));
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("3"));
     }
 
     // Guards: re-seeding before the kind choice, a biased index, an index past the count.
@@ -198,8 +198,8 @@ private Q_SLOTS:
         s.questionCount = 100;
         s.correctCount = 60;
         s.wrongCount = 40;
-        s.gameOver = 1;
-        s.pendingAnswer = 2;
+        s.gameOver = true;
+        s.pendingAnswer = Answer::X;
         s.score = 60;
         s.waitStart = 1234;
         s.records[5].question = 6;
@@ -209,13 +209,13 @@ private Q_SLOTS:
         QCOMPARE(s.questionCount, std::int16_t(0));
         QCOMPARE(s.correctCount, std::int16_t(0));
         QCOMPARE(s.wrongCount, std::int16_t(0));
-        QCOMPARE(s.gameOver, std::int16_t(0));
+        QVERIFY(!s.gameOver);
         QCOMPARE(s.records[5].question, std::int16_t(0));
         QCOMPARE(s.recentlyUsed[0], std::int16_t(1));
         for (int c = 1; c <= kMaxCharacterNo; ++c)
             QCOMPARE(s.recentlyUsed[c], std::int16_t(0));
         QVERIFY(s.window == window);
-        QCOMPARE(s.pendingAnswer, std::int16_t(2));
+        QCOMPARE(s.pendingAnswer, Answer::X);
         QCOMPARE(s.score, std::int16_t(60));
         QCOMPARE(s.waitStart, 1234);
     }

@@ -13,14 +13,17 @@ class RoundEngineTest : public QObject {
     Q_OBJECT
 
 private:
+    static Answer wrongAnswer(const PlayRig& rig) {
+        return rig.state.currentKind == Answer::O ? Answer::X : Answer::O;
+    }
+
     // Plays a whole game on the engine: question q is answered right when `rightAt(q)`.
     template <class RightAt>
     static void playGame(PlayRig& rig, RoundEngine& engine, RightAt rightAt) {
         engine.startGame();
         engine.drawQuestion();
         for (int q = 1; q <= kQuestionsPerGame; ++q) {
-            const std::int16_t kind = rig.state.currentKind;
-            rig.state.pendingAnswer = rightAt(q) ? kind : std::int16_t(3 - kind);
+            rig.state.pendingAnswer = rightAt(q) ? rig.state.currentKind : wrongAnswer(rig);
             engine.judgePending();
             if (engine.lastQuestionJudged())
                 engine.endGame();
@@ -81,10 +84,10 @@ private Q_SLOTS:
         RoundEngine engine(rig.ports());
         rig.state.score = static_cast<std::int16_t>(score);
         engine.endGame();
-        QCOMPARE(rig.state.gameOver, std::int16_t(1));
+        QVERIFY(rig.state.gameOver);
         rig.view.clearCalls();
         rig.clock.advance(1.0);
-        engine.tickEndWait();
+        engine.tickGameEndTimer(PlayTimer::EndOfGameWait);
         const QString picturePath = content_paths::picture(rig.shared.appPath, picture);
         QStringList expected = {
             QStringLiteral("timer Timer2=0"),
@@ -102,8 +105,8 @@ private Q_SLOTS:
         // Only the crow is followed by the fail sound, a second later.
         rig.view.clearCalls();
         rig.clock.advance(1.0);
-        engine.tickFailSound();
-        engine.tickEndWait();
+        engine.tickGameEndTimer(PlayTimer::FailSoundWait);
+        engine.tickGameEndTimer(PlayTimer::EndOfGameWait);
         const QStringList afterwards =
             failSoundPending ? QStringList{QStringLiteral("timer Timer1=0"),
                                            QStringLiteral("sound ") + rig.sound(u"dame.wav")}
@@ -119,8 +122,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("startHundredths");
         QTest::addColumn<double>("clockStep");
         QTest::addColumn<int>("expectedHundredths");
-        for (PlayTimer timer : {PlayTimer::Timer1, PlayTimer::Timer2}) {
-            const QByteArray name = timer == PlayTimer::Timer1 ? "Timer1 " : "Timer2 ";
+        for (PlayTimer timer : {PlayTimer::FailSoundWait, PlayTimer::EndOfGameWait}) {
+            const QByteArray name = timer == PlayTimer::FailSoundWait ? "Timer1 " : "Timer2 ";
             QTest::newRow(name + "100.4 stored 100") << timer << 10040 << 0.0 << 60;
             QTest::newRow(name + "100.6 stored 101") << timer << 10060 << 0.0 << 140;
             QTest::newRow(name + "100.5 to even 100") << timer << 10050 << 0.0 << 50;
@@ -151,10 +154,10 @@ private Q_SLOTS:
             if (elapsed == 30)
                 rig.clock.step(clockStep);
             rig.clock.set((startHundredths + elapsed) / 100.0);
-            if (timer == PlayTimer::Timer1)
-                engine.tickFailSound();
+            if (timer == PlayTimer::FailSoundWait)
+                engine.tickGameEndTimer(PlayTimer::FailSoundWait);
             else
-                engine.tickEndWait();
+                engine.tickGameEndTimer(PlayTimer::EndOfGameWait);
         }
         QCOMPARE(elapsed, expectedHundredths);
         QVERIFY(!rig.view.isRunning(timer));
@@ -166,8 +169,8 @@ private Q_SLOTS:
         PlayRig rig;
         RoundEngine engine(rig.ports());
         rig.clock.advance(500.0);
-        engine.tickEndWait();
-        engine.tickFailSound();
+        engine.tickGameEndTimer(PlayTimer::EndOfGameWait);
+        engine.tickGameEndTimer(PlayTimer::FailSoundWait);
         QVERIFY(rig.view.calls.isEmpty());
     }
 
@@ -182,7 +185,7 @@ private Q_SLOTS:
         PlayRig rig;
         RoundEngine engine(rig.ports());
         if (failSoundPending)
-            engine.startTimedWait(PlayTimer::Timer1);
+            engine.startTimedWait(PlayTimer::FailSoundWait);
         rig.view.clearCalls();
         engine.prepareAnotherGame();
         QStringList expected;
@@ -194,7 +197,7 @@ private Q_SLOTS:
                  << QStringLiteral("gauge ") + rig.picture(u"waku.gif");
         QCOMPARE(rig.view.calls, expected);
         rig.clock.advance(5.0);
-        engine.tickFailSound();
+        engine.tickGameEndTimer(PlayTimer::FailSoundWait);
         QVERIFY(rig.view.sounds.isEmpty());
     }
 
@@ -222,7 +225,7 @@ private Q_SLOTS:
         RoundEngine engine(rig.ports());
         playGame(rig, engine, rightAt);
         QCOMPARE(int(rig.state.correctCount), rightCount);
-        QCOMPARE(rig.view.text(PlayText::Label1), QString::number(rightCount));
+        QCOMPARE(rig.view.text(PlayText::Score), QString::number(rightCount));
         QCOMPARE(rig.view.strayFills, 0);
         QCOMPARE(rig.view.repaintedCells, 0);
         const auto cellQuestions = gaugeCellQuestions(rig.state);
@@ -253,8 +256,7 @@ private Q_SLOTS:
         const bool answers[] = {true, false, true, true, false};
         for (bool right : answers) {
             engine.drawQuestion();
-            const std::int16_t kind = rig.state.currentKind;
-            rig.state.pendingAnswer = right ? kind : std::int16_t(3 - kind);
+            rig.state.pendingAnswer = right ? rig.state.currentKind : wrongAnswer(rig);
             engine.judgePending();
         }
         std::array<std::int16_t, artwork::kGaugeCells> expected{};
@@ -264,7 +266,7 @@ private Q_SLOTS:
         expected[98] = 3;
         expected[97] = 4;
         QVERIFY(gaugeCellQuestions(rig.state) == expected);
-        QCOMPARE(rig.view.text(PlayText::Label1), QStringLiteral("60"));
+        QCOMPARE(rig.view.text(PlayText::Score), QStringLiteral("60"));
     }
 
     // A missing rating picture goes to the error path, not swallowed by the engine.
@@ -275,7 +277,7 @@ private Q_SLOTS:
         rig.state.score = 10;
         engine.endGame();
         rig.clock.advance(2.0);
-        QVERIFY_THROWS_EXCEPTION(ContentError, engine.tickEndWait());
+        QVERIFY_THROWS_EXCEPTION(ContentError, engine.tickGameEndTimer(PlayTimer::EndOfGameWait));
     }
 };
 

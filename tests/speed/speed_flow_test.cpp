@@ -12,8 +12,8 @@ class SpeedFlowTest : public QObject {
 private:
     static int countdownAndPlayTimersRunning(const RecordingView& view) {
         int running = 0;
-        for (PlayTimer timer :
-             {PlayTimer::Timer3, PlayTimer::Timer4, PlayTimer::Timer5, PlayTimer::Timer6})
+        for (PlayTimer timer : {PlayTimer::FirstCountdownStep, PlayTimer::SecondCountdownStep,
+                                PlayTimer::LastCountdownStep, PlayTimer::AnswerClock})
             running += view.isRunning(timer) ? 1 : 0;
         return running;
     }
@@ -23,13 +23,14 @@ private:
     static void startPlayAt(PlayRig& rig, SpeedFlow& flow, long long playStart) {
         rig.clock.set((playStart - 510) / 100.0);
         flow.activate();
-        const PlayTimer steps[] = {PlayTimer::Timer3, PlayTimer::Timer4, PlayTimer::Timer5};
+        const PlayTimer steps[] = {PlayTimer::FirstCountdownStep, PlayTimer::SecondCountdownStep,
+                                   PlayTimer::LastCountdownStep};
         for (int i = 0; i < 3; ++i) {
             rig.clock.set((playStart - 340 + 170 * i) / 100.0);
             flow.tick(steps[i]);
             QVERIFY(!rig.view.isRunning(steps[i]));
         }
-        QVERIFY(rig.view.isRunning(PlayTimer::Timer6));
+        QVERIFY(rig.view.isRunning(PlayTimer::AnswerClock));
     }
 
     static int judged(const PlayRig& rig) { return rig.state.correctCount + rig.state.wrongCount; }
@@ -60,13 +61,13 @@ private Q_SLOTS:
         TickDriver<SpeedFlow> driver(rig, flow);
         driver.afterTick = [&rig] {
             QVERIFY(countdownAndPlayTimersRunning(rig.view) <= 1);
-            if (!rig.view.isRunning(PlayTimer::Timer6)) {
-                QVERIFY(rig.view.isShown(PlayControl::Image6));
-                QVERIFY(!rig.view.isShown(PlayControl::Image3));
-                QVERIFY(rig.view.picture(PlayControl::Image2).isEmpty());
+            if (!rig.view.isRunning(PlayTimer::AnswerClock)) {
+                QVERIFY(rig.view.isShown(PlayControl::CountdownPicture));
+                QVERIFY(!rig.view.isShown(PlayControl::CharacterPicture));
+                QVERIFY(rig.view.picture(PlayControl::RadicalPicture).isEmpty());
             }
         };
-        QVERIFY(driver.runUntil([&] { return rig.view.isRunning(PlayTimer::Timer6); }) > 0);
+        QVERIFY(driver.runUntil([&] { return rig.view.isRunning(PlayTimer::AnswerClock); }) > 0);
         const QString pipi = QStringLiteral("sound ") + rig.sound(u"pipi.wav");
         QCOMPARE(rig.view.calls,
                  QStringList({QStringLiteral("shown Image6=1"),
@@ -118,7 +119,8 @@ private Q_SLOTS:
         TickDriver<SpeedFlow> driver(rig, flow);
         driver.run(3);
         rig.clock.step(clockStep);
-        const int ticks = driver.runUntil([&] { return rig.view.isRunning(PlayTimer::Timer4); });
+        const int ticks =
+            driver.runUntil([&] { return rig.view.isRunning(PlayTimer::SecondCountdownStep); });
         QCOMPARE((3 + ticks) * 10, expectedHundredths);
     }
 
@@ -149,8 +151,8 @@ private Q_SLOTS:
         rig.clock.step(clockStep);
         const int ticks = driver.runUntil([&] { return judged(rig) == 1; });
         QCOMPARE((3 + ticks) * 10, expectedHundredths);
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("2"));
-        QVERIFY(rig.view.isRunning(PlayTimer::Timer6));
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("2"));
+        QVERIFY(rig.view.isRunning(PlayTimer::AnswerClock));
     }
 
     // Only the last press before the judgement counts; none is wrong; a press is silent.
@@ -181,11 +183,11 @@ private Q_SLOTS:
         QCOMPARE(rig.view.sounds.first(), rig.sound(right ? u"o.wav" : u"x.wav"));
         QCOMPARE(rig.view.cell(right ? 100 : 1),
                  std::optional<GaugeFill>(right ? GaugeFill::Right : GaugeFill::Wrong));
-        QCOMPARE(rig.view.text(PlayText::Label1),
+        QCOMPARE(rig.view.text(PlayText::Score),
                  right ? QStringLiteral("100") : QStringLiteral("0"));
-        QCOMPARE(rig.state.pendingAnswer, kAnswerNone);
+        QCOMPARE(rig.state.pendingAnswer, Answer::None);
         QCOMPARE(rig.state.records[0].answer,
-                 std::int16_t(presses.isEmpty() ? 0 : presses.last() + 1));
+                 presses.isEmpty() ? Answer::None : answerOfButton(presses.last()));
     }
 
     // A press during the countdown is the answer to the first question.
@@ -195,7 +197,7 @@ private Q_SLOTS:
         SpeedFlow flow(rig.ports());
         flow.activate();
         TickDriver<SpeedFlow> driver(rig, flow);
-        driver.runUntil([&] { return rig.view.isRunning(PlayTimer::Timer4); });
+        driver.runUntil([&] { return rig.view.isRunning(PlayTimer::SecondCountdownStep); });
         flow.pressAnswer(1);
         driver.runUntil([&] { return judged(rig) == 1; });
         QCOMPARE(rig.state.correctCount, std::int16_t(1));
@@ -222,7 +224,7 @@ private Q_SLOTS:
         TickDriver<SpeedFlow> driver(rig, flow);
         double lastEvent = rig.clock.secondsSinceMidnight();
         int lastJudged = 0;
-        PlayTimer stage = PlayTimer::Timer3;
+        PlayTimer stage = PlayTimer::FirstCountdownStep;
         QList<double> steps;
         QList<double> windows;
         driver.afterTick = [&] {
@@ -232,7 +234,8 @@ private Q_SLOTS:
             if (length < 0)
                 length += kSecondsPerDay;
             // Each change of the running countdown timer ends a step; Timer6 starts play.
-            for (PlayTimer next : {PlayTimer::Timer4, PlayTimer::Timer5, PlayTimer::Timer6}) {
+            for (PlayTimer next : {PlayTimer::SecondCountdownStep, PlayTimer::LastCountdownStep,
+                                   PlayTimer::AnswerClock}) {
                 if (int(next) == int(stage) + 1 && rig.view.isRunning(next)) {
                     steps << length;
                     lastEvent = now;
@@ -253,14 +256,14 @@ private Q_SLOTS:
             if (player == 1)
                 flow.pressAnswer(0);
             if (player == 2 && rig.state.questionCount > judged(rig))
-                flow.pressAnswer(rig.state.currentKind - 1);
-            return rig.state.gameOver == 1;
+                flow.pressAnswer(int(rig.state.currentKind) - 1);
+            return rig.state.gameOver;
         });
         QVERIFY(ticks > 0);
         QCOMPARE(judged(rig), kQuestionsPerGame);
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("100"));
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("100"));
         if (player == 2)
-            QCOMPARE(rig.view.text(PlayText::Label1), QStringLiteral("100"));
+            QCOMPARE(rig.view.text(PlayText::Score), QStringLiteral("100"));
         QCOMPARE(steps.size(), 3);
         for (double step : steps)
             QVERIFY2(step > 0.5 && step <= 1.6 + 1e-9, qPrintable(QString::number(step)));
@@ -275,9 +278,10 @@ private Q_SLOTS:
         rig.view.clearCalls();
         flow.pressAnswer(0);
         flow.pressAnswer(1);
-        QCOMPARE(rig.state.pendingAnswer, kAnswerNone);
-        QVERIFY(driver.runUntil([&] { return rig.view.isShown(PlayControl::Command3); }) > 0);
-        QVERIFY(!rig.view.isShown(PlayControl::Image4));
+        QCOMPARE(rig.state.pendingAnswer, Answer::None);
+        QVERIFY(driver.runUntil([&] { return rig.view.isShown(PlayControl::AnotherGameButton); }) >
+                0);
+        QVERIFY(!rig.view.isShown(PlayControl::ModeBanner));
     }
 
     // Another game clears labels and gauge, cancels the pending fail sound and runs the
@@ -288,8 +292,8 @@ private Q_SLOTS:
         flow.load();
         flow.activate();
         TickDriver<SpeedFlow> driver(rig, flow);
-        QVERIFY(driver.runUntil([&] { return rig.view.isRunning(PlayTimer::Timer1); }) > 0);
-        QCOMPARE(rig.view.picture(PlayControl::Image5), rig.picture(u"karasu.gif"));
+        QVERIFY(driver.runUntil([&] { return rig.view.isRunning(PlayTimer::FailSoundWait); }) > 0);
+        QCOMPARE(rig.view.picture(PlayControl::RatingPicture), rig.picture(u"karasu.gif"));
         rig.view.clearCalls();
         flow.anotherGame();
         QCOMPARE(rig.view.calls,
@@ -302,15 +306,15 @@ private Q_SLOTS:
                               QStringLiteral("sound ") + rig.sound(u"pipi.wav"),
                               QStringLiteral("timer Timer3=1")}));
         QCOMPARE(rig.state.questionCount, std::int16_t(0));
-        QCOMPARE(rig.state.gameOver, std::int16_t(0));
+        QVERIFY(!rig.state.gameOver);
         driver.afterTick = [&rig] {
-            if (!rig.view.isRunning(PlayTimer::Timer6)) {
-                QCOMPARE(rig.view.text(PlayText::Label1), QString());
-                QCOMPARE(rig.view.text(PlayText::Label2), QString());
+            if (!rig.view.isRunning(PlayTimer::AnswerClock)) {
+                QCOMPARE(rig.view.text(PlayText::Score), QString());
+                QCOMPARE(rig.view.text(PlayText::QuestionNumber), QString());
             }
         };
-        QVERIFY(driver.runUntil([&] { return rig.view.isRunning(PlayTimer::Timer6); }) > 0);
-        QCOMPARE(rig.view.text(PlayText::Label2), QStringLiteral("1"));
+        QVERIFY(driver.runUntil([&] { return rig.view.isRunning(PlayTimer::AnswerClock); }) > 0);
+        QCOMPARE(rig.view.text(PlayText::QuestionNumber), QStringLiteral("1"));
         QVERIFY(!rig.view.sounds.contains(rig.sound(u"dame.wav")));
         QVERIFY(!rig.view.calls.join('\n').contains(QStringLiteral("Title")));
     }
@@ -341,8 +345,9 @@ private Q_SLOTS:
         flow.activate();
         rig.view.clearCalls();
         rig.clock.advance(30.0);
-        for (PlayTimer timer : {PlayTimer::Timer1, PlayTimer::Timer2, PlayTimer::Timer4,
-                                PlayTimer::Timer5, PlayTimer::Timer6})
+        for (PlayTimer timer :
+             {PlayTimer::FailSoundWait, PlayTimer::EndOfGameWait, PlayTimer::SecondCountdownStep,
+              PlayTimer::LastCountdownStep, PlayTimer::AnswerClock})
             flow.tick(timer);
         QVERIFY(rig.view.calls.isEmpty());
     }

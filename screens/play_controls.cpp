@@ -1,0 +1,181 @@
+#include "screens/play_controls.h"
+
+#include "artwork/artwork.h"
+#include "platform/sound_player.h"
+#include "screens/control_geometry.h"
+#include "screens/gauge_box.h"
+#include "screens/image_control.h"
+#include "screens/picture_button.h"
+#include "shell/content_catalogue.h"
+#include "shell/content_paths.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+using screen_geometry::ControlGeometry;
+
+namespace {
+
+constexpr int kClientWidth = 11490;
+constexpr int kClientHeight = 7170;
+const QColor kWindowColour(255, 128, 128);
+
+// The controls of both play screens, front to back. The countdown picture Image6, the speed
+// screen's only, stands in front of the other pictures. The timers and the invisible sound
+// player have no place on the screen.
+constexpr std::array<ControlGeometry, 13> kControls{{
+    {"Command3", 945, 120, 2640, 750},
+    {"Picture1", 1695, 1320, 1215, 5415},
+    {"Command2(1)", 6255, 5685, 2325, 900},
+    {"Command2(0)", 3930, 5685, 2325, 900},
+    {"Command1", 8850, 195, 1710, 540},
+    {"Image6", 4740, 2595, 2070, 1320},
+    {"Image5", 4350, 1620, 2760, 3375},
+    {"Label2", 8625, 1725, 810, 450},
+    {"Label1", 7890, 4230, 1515, 690},
+    {"Image4", 960, 90, 2760, 810},
+    {"Image3", 5340, 1590, 2100, 3465},
+    {"Image2", 4010, 1590, 1350, 3465},
+    {"Image1", 960, 1005, 9600, 6000},
+}};
+constexpr const char* kCountdownControl = "Image6";
+
+const QStringList kTabOrder{"Command1", "Command2(0)", "Command2(1)", "Command3"};
+
+const QString kReviewHint = QStringLiteral("ゲージのマスを指すと、その問題を振り返れます");
+
+QFont minchoBold(int pixelSize) {
+    QFont font(QStringLiteral("ＭＳ 明朝"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+void buildPictures(QWidget* window, const PlayScreenDefinition& definition,
+                   PlayControls& controls) {
+    const int count = definition.hasCountdown ? 6 : 5;
+    for (int n = 1; n <= count; ++n) {
+        // Image5 (medal or crow) and Image6 (countdown) scale any picture to their rectangle.
+        const bool stretch = n >= 5;
+        controls.images[static_cast<std::size_t>(n - 1)] =
+            new ImageControl(QStringLiteral("Image%1").arg(n), stretch, window);
+    }
+    controls.image(1)->setImage(artwork::playPanel());
+    controls.image(4)->setImage(artwork::words(definition.banner));
+    controls.image(1)->setAccessibleName(QStringLiteral("問題の盤"));
+    controls.image(4)->setAccessibleName(definition.bannerName);
+    controls.image(3)->setVisible(false);
+    ImageControl* rating = controls.image(5);
+    rating->setVisible(false);
+    // The rating tells the player that the gauge now reads back the game; it takes the pointer
+    // for that (nothing under it can be clicked).
+    rating->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    rating->setToolTip(kReviewHint);
+    rating->setAccessibleDescription(kReviewHint);
+    if (definition.hasCountdown)
+        controls.image(6)->setVisible(false);
+
+    controls.gauge = new GaugeBox(QStringLiteral("Picture1"), artwork::emptyGauge(), window);
+    controls.gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
+    controls.gauge->setAccessibleDescription(gaugeDescription(false));
+}
+
+void buildLabels(QWidget* window, PlayControls& controls) {
+    const auto makeLabel = [window](const QString& name, const QColor& colour, int pixelSize) {
+        auto* label = new QLabel(window);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(minchoBold(pixelSize));
+        QPalette pal = label->palette();
+        pal.setColor(QPalette::WindowText, colour);
+        label->setPalette(pal);
+        return label;
+    };
+    // 24 points and 39.75 points at 96 dots per inch.
+    controls.questionNumber = makeLabel(QStringLiteral("Label2"), Qt::white, 32);
+    controls.score = makeLabel(QStringLiteral("Label1"), QColor(255, 255, 0), 53);
+}
+
+void buildButtons(QWidget* window, PlayControls& controls) {
+    controls.back = new PictureButton(QStringLiteral("Command1"),
+                                      artwork::words(artwork::Words::Menu), QColor(), window);
+    controls.back->setAccessibleName(QStringLiteral("メニュー"));
+    controls.back->setAccessibleDescription(QStringLiteral("ゲームをやめてメニューに戻ります"));
+
+    const std::array<std::tuple<artwork::Words, QString, QString>, 2> answers{{
+        {artwork::Words::Exists, QStringLiteral("ある"),
+         QStringLiteral("この漢字は本当にある（実在する）")},
+        {artwork::Words::MadeUp, QStringLiteral("ない"),
+         QStringLiteral("この漢字は存在しない（作り物）")},
+    }};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [words, name, description] = answers[static_cast<std::size_t>(i)];
+        auto* button = new PictureButton(screen_geometry::arrayElementName("Command2", i),
+                                         artwork::words(words), QColor(), window);
+        button->setAccessibleName(name);
+        button->setAccessibleDescription(description);
+        controls.answers[static_cast<std::size_t>(i)] = button;
+    }
+
+    controls.anotherGame =
+        new PictureButton(QStringLiteral("Command3"), artwork::words(artwork::Words::AnotherGame),
+                          kWindowColour, window);
+    controls.anotherGame->setAccessibleName(QStringLiteral("再挑戦"));
+    controls.anotherGame->setAccessibleDescription(QStringLiteral("もう一度ゲームをします"));
+    controls.anotherGame->setVisible(false);
+}
+
+void buildTimers(QWidget* window, bool hasCountdown, PlayControls& controls) {
+    const int count = hasCountdown ? kPlayTimers : 2;
+    for (int i = 0; i < count; ++i) {
+        auto* timer = new QTimer(window);
+        timer->setObjectName(QStringLiteral("Timer%1").arg(i + 1));
+        timer->setInterval(kTickMilliseconds);
+        controls.timers[static_cast<std::size_t>(i)] = timer;
+    }
+}
+
+void buildSound(QWidget* window, bool hasCountdown, const QString& appPath,
+                PlayControls& controls) {
+    // The screen's sounds are loaded before the first one plays.
+    QStringList sounds;
+    for (const QStringView file : content_catalogue::kGameSounds)
+        sounds << content_paths::sound(appPath, file);
+    if (hasCountdown)
+        for (const QStringView file : content_catalogue::kCountdownSounds)
+            sounds << content_paths::sound(appPath, file);
+    controls.sound = new SoundPlayer(sounds, window);
+    controls.sound->setObjectName(QStringLiteral("MediaPlayer1"));
+}
+
+void placeControls(QWidget* window, bool hasCountdown) {
+    std::vector<ControlGeometry> placed;
+    for (const ControlGeometry& control : kControls)
+        if (hasCountdown || std::string_view(control.name) != kCountdownControl)
+            placed.push_back(control);
+    screen_geometry::placeControls(window, placed);
+}
+
+} // namespace
+
+PlayControls buildPlayScreen(QWidget* window, const PlayScreenDefinition& definition,
+                             const QString& appPath) {
+    screen_geometry::setUpWindow(window, QString(), kClientWidth, kClientHeight, kWindowColour);
+    PlayControls controls;
+    buildPictures(window, definition, controls);
+    buildLabels(window, controls);
+    buildButtons(window, controls);
+    buildTimers(window, definition.hasCountdown, controls);
+    buildSound(window, definition.hasCountdown, appPath, controls);
+    placeControls(window, definition.hasCountdown);
+    screen_geometry::setTabOrder(window, kTabOrder);
+    return controls;
+}
+
+QString gaugeDescription(bool reviewable) {
+    const QString cells = QStringLiteral("正解は下から緑、不正解は上から赤のマスで示します");
+    return reviewable ? cells + QStringLiteral("。") + kReviewHint : cells;
+}

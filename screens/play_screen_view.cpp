@@ -1,0 +1,135 @@
+#include "screens/play_screen_view.h"
+
+#include "artwork/gauge_art.h"
+#include "artwork/gauge_check.h"
+#include "platform/picture_loader.h"
+#include "platform/sound_player.h"
+#include "screens/gauge_box.h"
+#include "screens/image_control.h"
+#include "screens/picture_button.h"
+#include "shell/content_error.h"
+#include "shell/radicals.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+QString ratingName(Rating rating) {
+    switch (rating) {
+    case Rating::Gold:
+        return QStringLiteral("金メダル");
+    case Rating::Silver:
+        return QStringLiteral("銀メダル");
+    case Rating::Copper:
+        return QStringLiteral("銅メダル");
+    case Rating::Crow:
+        break;
+    }
+    return QStringLiteral("カラス（不合格）");
+}
+
+} // namespace
+
+PlayScreenView::PlayScreenView(QWidget* window, const PlayControls& controls,
+                               const SharedState& shared)
+    : m_window(window), m_controls(controls), m_shared(shared) {}
+
+void PlayScreenView::setText(PlayText text, const QString& value) {
+    switch (text) {
+    case PlayText::Title:
+        m_window->setWindowTitle(value);
+        break;
+    case PlayText::Score:
+        m_controls.score->setText(value);
+        m_controls.score->setAccessibleName(
+            value.isEmpty() ? QString() : QStringLiteral("正解率 %1 %").arg(value));
+        break;
+    case PlayText::QuestionNumber:
+        m_controls.questionNumber->setText(value);
+        m_controls.questionNumber->setAccessibleName(
+            value.isEmpty() ? QString() : QStringLiteral("第 %1 問").arg(value));
+        break;
+    }
+}
+
+QWidget* PlayScreenView::control(PlayControl which) const {
+    switch (which) {
+    case PlayControl::RadicalPicture:
+        return m_controls.image(2);
+    case PlayControl::CharacterPicture:
+        return m_controls.image(3);
+    case PlayControl::ModeBanner:
+        return m_controls.image(4);
+    case PlayControl::RatingPicture:
+        return m_controls.image(5);
+    case PlayControl::CountdownPicture:
+        return m_controls.image(6);
+    case PlayControl::AnotherGameButton:
+        return m_controls.anotherGame;
+    }
+    return nullptr;
+}
+
+void PlayScreenView::setShown(PlayControl which, bool shown) {
+    if (QWidget* widget = control(which))
+        widget->setVisible(shown);
+    // The another-game button comes with the rating, and with it the review of the gauge.
+    if (which == PlayControl::AnotherGameButton)
+        m_controls.gauge->setAccessibleDescription(gaugeDescription(shown));
+}
+
+void PlayScreenView::loadPicture(int imageNo, const QString& path, const QString& name) {
+    ImageControl* target = m_controls.image(imageNo);
+    if (!target)
+        return;
+    target->setImage(loadPictureFile(path));
+    target->setAccessibleName(name);
+}
+
+void PlayScreenView::loadRadicalPicture(const QString& path) {
+    loadPicture(2, path, radicalName(m_shared.radicalNo));
+}
+
+void PlayScreenView::loadCharacterPicture(const QString& path) {
+    // Never the answer: real and made-up characters are named alike.
+    loadPicture(3, path, QStringLiteral("問題の文字"));
+}
+
+void PlayScreenView::loadRatingPicture(Rating rating, const QString& path) {
+    loadPicture(5, path, ratingName(rating));
+}
+
+void PlayScreenView::loadCountdownPicture(int number, const QString& path) {
+    loadPicture(6, path, QStringLiteral("カウントダウン %1").arg(number));
+}
+
+void PlayScreenView::loadGauge(const QString& path) {
+    QImage gauge = loadPictureFile(path);
+    // Every fill relies on the gauge's cells and white lines: a gauge laid out otherwise would
+    // paint the wrong places, so it is a content fault like an undecodable picture.
+    const QStringList faults = artwork::gaugeFaults(gauge);
+    if (!faults.isEmpty())
+        throw ContentError(
+            path, QStringLiteral("ゲージの絵がマスの位置と合いません（%1）").arg(faults.first()));
+    m_controls.gauge->setImage(std::move(gauge));
+}
+
+void PlayScreenView::fillGauge(int x, int y, GaugeFill fill) {
+    m_controls.gauge->fill(x, y,
+                           fill == GaugeFill::Right ? artwork::kGaugeGreen : artwork::kGaugeRed);
+}
+
+void PlayScreenView::playSound(const QString& path) {
+    m_controls.sound->play(path);
+}
+
+void PlayScreenView::setTimerRunning(PlayTimer which, bool running) {
+    QTimer* timer = m_controls.timers[static_cast<std::size_t>(which)];
+    if (!timer)
+        return;
+    if (running)
+        timer->start(kTickMilliseconds);
+    else
+        timer->stop();
+}
