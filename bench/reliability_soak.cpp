@@ -7,10 +7,10 @@
 //   QT_QPA_PLATFORM=offscreen valgrind --leak-check=full
 //       --errors-for-leak-kinds=definite --error-exitcode=1 reliability_soak 10 10
 
-#include "fakes/fake_clock.h"
-#include "game_runner.h"
 #include "screens/navigator.h"
 #include "shell/radicals.h"
+#include "tests/reliability/game_runner.h"
+#include "tests/support/fake_clock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     const int warmUp = std::min(20, total / 2);
 
     FakeClock clock(36000.0);
-    KindTrackingRandom random(7);
+    ScriptedRandom random(7);
     AbortingReporter reporter;
     Navigator navigator(QStringLiteral(KQ_RUNTIME_DIR), clock, random, reporter);
     GameRunner runner(navigator, clock, random);

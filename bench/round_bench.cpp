@@ -2,6 +2,8 @@
 // cost per game and per answer. Prints figures; not a test.
 
 #include "careful/careful_flow.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/scripted_random.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -25,28 +27,6 @@ public:
     void setTimerRunning(PlayTimer, bool) override {}
 };
 
-class SteppedClock : public Clock {
-public:
-    double secondsSinceMidnight() const override { return now; }
-    double monotonicSeconds() const override { return now; }
-    double now = 36000.0;
-};
-
-// xorshift64*: cheap, so the figures show the engine rather than the generator.
-class FastRandom : public RandomSource {
-public:
-    double next() override {
-        m_state ^= m_state >> 12;
-        m_state ^= m_state << 25;
-        m_state ^= m_state >> 27;
-        return static_cast<double>((m_state * 2685821657736338717ULL) >> 11) * 0x1.0p-53;
-    }
-    void reseedFromClock() override { m_state += 0x9E3779B97F4A7C15ULL; }
-
-private:
-    std::uint64_t m_state = 88172645463325252ULL;
-};
-
 struct Figures {
     double cpuSeconds = 0;
     long answers = 0;
@@ -55,8 +35,8 @@ struct Figures {
 Figures carefulGames(SharedState& shared, int games) {
     GameState state;
     NullView view;
-    FastRandom random;
-    SteppedClock clock;
+    ScriptedRandom random(1); // a cheap generator: the figures show the engine
+    FakeClock clock(36000.0);
     CarefulFlow flow(PlayPorts{shared, state, view, random, clock});
     long answers = 0;
     const std::clock_t start = std::clock();
@@ -64,7 +44,7 @@ Figures carefulGames(SharedState& shared, int games) {
     for (int game = 0; game < games; ++game) {
         for (int q = 0; q < kQuestionsPerGame; ++q)
             flow.pressAnswer(q % 3 == 0 ? 1 : int(state.currentKind) - 1);
-        clock.now += 2.0;
+        clock.advance(2.0);
         flow.tick(PlayTimer::EndOfGameWait);
         flow.anotherGame();
         answers += kQuestionsPerGame;

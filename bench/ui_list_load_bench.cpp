@@ -2,12 +2,11 @@
 // reads them). Prints the median time of 200 loads.
 #include "shell/content_paths.h"
 #include "shell/radical_choice.h"
+#include "tests/support/test_files.h"
+#include "tools/content/content_writer.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -19,12 +18,8 @@ constexpr int kItems = 219;
 constexpr int kRuns = 200;
 
 bool writeList(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QByteArray bytes = QByteArray::number(kItems) + "\r\n";
-    for (int i = 1; i <= kItems; ++i)
-        bytes += QByteArray::number(i) + "\r\n";
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    return test_files::write(path,
+                             content::ContentWriter::wordListBytes(test_files::range(1, kItems)));
 }
 
 } // namespace

@@ -2,10 +2,10 @@
 // content: judging, drawing, the picture load, the gauge fill and the repaint, 10,000 presses.
 // Prints the median and the 99th percentile (goal: p99 under 2 ms).
 #include "platform/system_random.h"
-#include "round/clock.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_error.h"
+#include "tests/support/fake_clock.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,17 +19,6 @@
 namespace {
 
 constexpr int kPresses = 10000;
-
-// The clock stands still except when the benchmark moves it past the end-of-game wait.
-class ManualClock : public Clock {
-public:
-    double secondsSinceMidnight() const override { return m_now; }
-    double monotonicSeconds() const override { return m_now; }
-    void advance(double seconds) { m_now += seconds; }
-
-private:
-    double m_now = 36000.0;
-};
 
 class PrintingReporter : public ErrorReporter {
 public:
@@ -65,7 +54,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"),
                                {QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho")});
-    ManualClock clock;
+    // The clock stands still except when the benchmark moves it past the end-of-game wait.
+    FakeClock clock(36000.0);
     SystemRandom random(clock);
     PrintingReporter reporter;
     Navigator navigator(QStringLiteral(KQ_RUNTIME_DIR), clock, random, reporter);

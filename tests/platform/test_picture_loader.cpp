@@ -1,6 +1,7 @@
 #include "platform/picture_loader.h"
 #include "shell/content_error.h"
 #include "tests/platform/gif_bytes.h"
+#include "tests/support/test_files.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -29,8 +30,7 @@ private:
 
     QString write(const QString& name, const QByteArray& bytes) {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!test_files::write(path, bytes))
             qFatal("cannot write the test file");
         return path;
     }

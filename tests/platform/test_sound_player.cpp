@@ -1,4 +1,5 @@
 #include "platform/sound_player.h"
+#include "tests/support/test_files.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -43,8 +44,7 @@ private:
 
     QString write(const QString& name, const QByteArray& bytes) {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!test_files::write(path, bytes))
             qFatal("cannot write the test sound");
         return path;
     }

@@ -8,12 +8,12 @@
 //
 // Steps: radical N | careful | speed | howto | play RIGHT | another | back | end | probe ImageN
 
-#include "fakes/fake_clock.h"
-#include "game_runner.h"
 #include "screens/image_control.h"
 #include "screens/message_box_reporter.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
+#include "tests/reliability/game_runner.h"
+#include "tests/support/fake_clock.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -133,7 +133,7 @@ int main(int argc, char* argv[]) {
     app.installEventFilter(&answerer);
 
     FakeClock clock(36000.0);
-    KindTrackingRandom random(args.value(3, QStringLiteral("1")).toULongLong());
+    ScriptedRandom random(args.value(3, QStringLiteral("1")).toULongLong());
     MessageBoxReporter reporter;
     Navigator navigator(args[1], clock, random, reporter);
     QObject::connect(&navigator, &Navigator::quitRequested, &app, &QCoreApplication::exit);

@@ -1,9 +1,9 @@
 #include "game_runner.h"
 
-#include "fakes/fake_clock.h"
-#include "fakes/timer_ticks.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/timer_ticks.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -19,7 +19,7 @@ constexpr double kTickSeconds = 0.5;
 
 } // namespace
 
-GameRunner::GameRunner(Navigator& navigator, FakeClock& clock, KindTrackingRandom& random)
+GameRunner::GameRunner(Navigator& navigator, FakeClock& clock, ScriptedRandom& random)
     : m_navigator(navigator), m_clock(clock), m_random(random) {}
 
 QWidget* GameRunner::screen() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kind_tracking_random.h"
+#include "tests/support/scripted_random.h"
 
 #include <QString>
 
@@ -14,7 +14,7 @@ class QWidget;
 /// program has taken its error path or the screen does not behave, so that nothing can hang.
 class GameRunner {
 public:
-    GameRunner(Navigator& navigator, FakeClock& clock, KindTrackingRandom& random);
+    GameRunner(Navigator& navigator, FakeClock& clock, ScriptedRandom& random);
 
     /// Clicks the button `name` of the open screen; false when there is none or it is hidden.
     bool click(const QString& name);
@@ -47,5 +47,5 @@ private:
 
     Navigator& m_navigator;
     FakeClock& m_clock;
-    KindTrackingRandom& m_random;
+    ScriptedRandom& m_random;
 };

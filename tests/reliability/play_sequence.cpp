@@ -1,7 +1,7 @@
 #include "play_sequence.h"
 
-#include "fakes/timer_ticks.h"
-#include "gauge_reader.h"
+#include "tests/support/gauge_reader.h"
+#include "tests/support/timer_ticks.h"
 
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "fakes/fake_clock.h"
-#include "kind_tracking_random.h"
 #include "screens/navigator.h"
-#include "screens/recording_reporter.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
 
 #include <QImage>
 #include <QString>
@@ -77,7 +77,7 @@ private:
     std::uint64_t m_choices;
     SequenceStats& m_stats;
     FakeClock m_clock{36000.0};
-    KindTrackingRandom m_random;
+    ScriptedRandom m_random;
     RecordingReporter m_reporter;
     Navigator m_navigator;
     QStringList m_log;

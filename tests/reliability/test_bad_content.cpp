@@ -1,4 +1,6 @@
 #include "driver_process.h"
+#include "tests/support/test_files.h"
+#include "tools/content/content_writer.h"
 #include "tools/content/gif_writer.h"
 
 #include <QElapsedTimer>
@@ -63,19 +65,13 @@ QByteArray oddSizePicture() {
     return content::encodeGif(image);
 }
 
+// A word list as the generator writes it, its count line saying `count` whatever the items.
 QByteArray list(int count, const QList<int>& items) {
-    QByteArray bytes = QByteArray::number(count) + "\r\n";
-    for (int item : items)
-        bytes += QByteArray::number(item) + "\r\n";
-    return bytes;
+    const QByteArray bytes = content::ContentWriter::wordListBytes(items);
+    return QByteArray::number(count) + bytes.mid(bytes.indexOf('\r'));
 }
 
-QList<int> range(int first, int count) {
-    QList<int> items;
-    for (int i = 0; i < count; ++i)
-        items << first + i;
-    return items;
-}
+using test_files::range;
 
 // Applies the damage to one file; false when that was not possible.
 bool damage(const QString& path, Damage kind, const QByteArray& bytes) {
@@ -114,9 +110,7 @@ bool damage(const QString& path, Damage kind, const QByteArray& bytes) {
         replacement = bytes;
         break;
     }
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(replacement) == replacement.size();
+    return test_files::write(path, replacement);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "play_sequence.h"
-#include "screens/test_content.h"
 #include "shell/content_paths.h"
+#include "tests/support/test_content.h"
 #include "tools/content/gif_writer.h"
 
 #include <QElapsedTimer>
@@ -32,20 +32,19 @@ void TestPlaySequences::initTestCase() {
     QVERIFY(m_content->isValid());
     // Radical 5: 80 characters, character 0 among them. Radical 2: exactly 31 different
     // characters, so that every draw past the 30th has a single character left to take.
-    m_content->writeList(5, 'o', TestContent::range(0, 40));
-    m_content->writeList(5, 'x', TestContent::range(101, 40));
-    m_content->writeList(2, 'o', TestContent::range(0, 16));
-    m_content->writeList(2, 'x', TestContent::range(150, 15));
+    m_content->writeList(5, 'o', test_files::range(0, 40));
+    m_content->writeList(5, 'x', test_files::range(101, 40));
+    m_content->writeList(2, 'o', test_files::range(0, 16));
+    m_content->writeList(2, 'x', test_files::range(150, 15));
     // Character pictures in the colours of TestContent, but small: decoding a picture at every
     // question is most of the run time, and the rules do not depend on the picture's size.
     for (int n :
-         TestContent::range(0, 40) + TestContent::range(101, 40) + TestContent::range(150, 15)) {
+         test_files::range(0, 40) + test_files::range(101, 40) + test_files::range(150, 15)) {
         QImage image(10, 16, QImage::Format_Indexed8);
         image.setColorTable({TestContent::characterColour(n)});
         image.fill(0);
-        QFile file(content_paths::characterPicture(m_content->appPath(), n));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.write(content::encodeGif(image)) > 0);
+        QVERIFY(test_files::write(content_paths::characterPicture(m_content->appPath(), n),
+                                  content::encodeGif(image)));
     }
     m_content->writeHowToPlay("rules\r\n");
 }

@@ -4,7 +4,8 @@
 #include "platform/sound_player.h"
 #include "screen_test_support.h"
 #include "screens/gauge_box.h"
-#include "test_content.h"
+#include "tests/support/gauge_reader.h"
+#include "tests/support/test_content.h"
 
 #include <QLabel>
 
@@ -64,22 +65,14 @@ public:
         return gauge().pixel(artwork::kGaugeSeedX, artwork::gaugeCellTopRow(k));
     }
     /// The gauge shows `right` green cells from the bottom, `wrong` red cells from the top, blue
-    /// cells between, and every white separator intact.
+    /// cells between, and its outline and every white line intact.
     bool gaugeShows(int right, int wrong) const {
-        const QImage image = gauge();
-        for (int k = 1; k <= artwork::kGaugeCells; ++k) {
-            const QRgb expected = k <= wrong                         ? artwork::kGaugeRed
-                                  : k > artwork::kGaugeCells - right ? artwork::kGaugeGreen
-                                                                     : artwork::kGaugeBlue;
-            const int top = artwork::gaugeCellTopRow(k);
-            for (int x = artwork::kGaugeInnerLeft; x <= artwork::kGaugeInnerRight; ++x)
-                if (image.pixel(x, top) != expected || image.pixel(x, top + 1) != expected)
-                    return false;
-            if (image.pixel(artwork::kGaugeSeedX, artwork::gaugeLineAbove(k)) !=
-                artwork::kGaugeWhite)
-                return false;
-        }
-        return image.pixel(artwork::kGaugeSeedX, artwork::kGaugeLastLine) == artwork::kGaugeWhite;
+        int green = 0;
+        int red = 0;
+        const QString fault = readGauge(gauge(), green, red);
+        if (!fault.isEmpty())
+            qWarning("%s", qPrintable(fault));
+        return fault.isEmpty() && green == right && red == wrong;
     }
 
 private:

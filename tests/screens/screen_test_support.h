@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fakes/timer_ticks.h"
 #include "screens/image_control.h"
+#include "tests/support/timer_ticks.h"
 
 #include <QAbstractButton>
 #include <QImage>

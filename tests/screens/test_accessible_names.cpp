@@ -1,10 +1,10 @@
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_random.h"
 #include "play_screen_probe.h"
-#include "recording_reporter.h"
 #include "screens/navigator.h"
 #include "screens/picture_button.h"
 #include "screens/screen_window.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -60,9 +60,9 @@ private:
 void TestAccessibleNames::init() {
     m_content = std::make_unique<TestContent>();
     QVERIFY(m_content->isValid());
-    m_content->writeList(6, 'o', TestContent::range(1, 40));
-    m_content->writeList(6, 'x', TestContent::range(101, 40));
-    m_content->writeCharacterPictures(TestContent::range(1, 40) + TestContent::range(101, 40));
+    m_content->writeList(6, 'o', test_files::range(1, 40));
+    m_content->writeList(6, 'x', test_files::range(101, 40));
+    m_content->writeCharacterPictures(test_files::range(1, 40) + test_files::range(101, 40));
     m_content->writeHowToPlay("1\r\n");
     m_clock = FakeClock(36000.0);
     m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);

@@ -1,10 +1,10 @@
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_random.h"
 #include "play_screen_probe.h"
-#include "recording_reporter.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
 
 using namespace screen_test;
 
@@ -52,9 +52,9 @@ private:
 void TestCarefulScreen::init() {
     m_content = std::make_unique<TestContent>();
     QVERIFY(m_content->isValid());
-    m_content->writeList(3, 'o', TestContent::range(1, kLastO));
-    m_content->writeList(3, 'x', TestContent::range(101, 40));
-    m_content->writeCharacterPictures(TestContent::range(1, kLastO) + TestContent::range(101, 40));
+    m_content->writeList(3, 'o', test_files::range(1, kLastO));
+    m_content->writeList(3, 'x', test_files::range(101, 40));
+    m_content->writeCharacterPictures(test_files::range(1, kLastO) + test_files::range(101, 40));
     m_clock = FakeClock(36000.0);
     m_reporter = RecordingReporter();
     m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);

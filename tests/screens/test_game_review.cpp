@@ -1,11 +1,11 @@
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_random.h"
 #include "play_screen_probe.h"
-#include "recording_reporter.h"
 #include "screens/navigator.h"
 #include "screens/question_review.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
 
 #include <QHelpEvent>
 #include <QToolTip>
@@ -23,7 +23,7 @@ constexpr int kLastO = 40;
 // with its readings, as the generator writes them.
 QByteArray kanjiTable() {
     QByteArray bytes;
-    for (int n : TestContent::range(1, kLastO) + TestContent::range(101, 40)) {
+    for (int n : test_files::range(1, kLastO) + test_files::range(101, 40)) {
         const bool real = n <= kLastO;
         const QString component = n == 7 ? "吾" : n == 105 ? "頼" : "丁";
         const QString kanji = n == 7 ? "語" : real ? "訂" : "";
@@ -92,9 +92,9 @@ private:
 void TestGameReview::init() {
     m_content = std::make_unique<TestContent>();
     QVERIFY(m_content->isValid());
-    m_content->writeList(1, 'o', TestContent::range(1, kLastO));
-    m_content->writeList(1, 'x', TestContent::range(101, 40));
-    m_content->writeCharacterPictures(TestContent::range(1, kLastO) + TestContent::range(101, 40));
+    m_content->writeList(1, 'o', test_files::range(1, kLastO));
+    m_content->writeList(1, 'x', test_files::range(101, 40));
+    m_content->writeCharacterPictures(test_files::range(1, kLastO) + test_files::range(101, 40));
     m_content->writeKanjiTable(kanjiTable());
     m_clock = FakeClock(36000.0);
     m_random = ScriptedRandom{kRealList, kIndex7, kMadeUpList, kIndex5};

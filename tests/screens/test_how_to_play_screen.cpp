@@ -1,11 +1,11 @@
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_random.h"
-#include "recording_reporter.h"
 #include "screen_test_support.h"
 #include "screens/how_to_play_screen.h"
 #include "screens/navigator.h"
 #include "shell/content_paths.h"
-#include "test_content.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/test_content.h"
 
 #include <QListWidget>
 

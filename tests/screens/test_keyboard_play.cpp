@@ -1,11 +1,11 @@
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_random.h"
 #include "key_press.h"
 #include "play_screen_probe.h"
-#include "recording_reporter.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/radicals.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
 
 #include <QGroupBox>
 
@@ -68,10 +68,10 @@ void TestKeyboardPlay::init() {
     m_content = std::make_unique<TestContent>();
     QVERIFY(m_content->isValid());
     for (int radical = 1; radical <= kRadicalCount; ++radical) {
-        m_content->writeList(radical, 'o', TestContent::range(1, kLastO));
-        m_content->writeList(radical, 'x', TestContent::range(101, 40));
+        m_content->writeList(radical, 'o', test_files::range(1, kLastO));
+        m_content->writeList(radical, 'x', test_files::range(101, 40));
     }
-    m_content->writeCharacterPictures(TestContent::range(1, kLastO) + TestContent::range(101, 40));
+    m_content->writeCharacterPictures(test_files::range(1, kLastO) + test_files::range(101, 40));
     m_content->writeHowToPlay("1\r\n");
     m_clock = FakeClock(36000.0);
     m_reporter = RecordingReporter();

@@ -1,8 +1,8 @@
-#include "recording_reporter.h"
 #include "screen_test_support.h"
 #include "screens/menu_screen.h"
 #include "shell/content_paths.h"
-#include "test_content.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/test_content.h"
 
 #include <QGroupBox>
 #include <QMessageBox>
@@ -46,8 +46,8 @@ void TestMenuScreen::init() {
     QVERIFY(m_content->isValid());
     // Radical r gets 20 + r real and 15 made-up characters, so each list pair is told apart.
     for (int radical = 1; radical <= 6; ++radical) {
-        m_content->writeList(radical, 'o', TestContent::range(radical * 30, 20 + radical));
-        m_content->writeList(radical, 'x', TestContent::range(1, 15));
+        m_content->writeList(radical, 'o', test_files::range(radical * 30, 20 + radical));
+        m_content->writeList(radical, 'x', test_files::range(1, 15));
     }
     m_reporter = std::make_unique<RecordingReporter>();
     m_errorPath = std::make_unique<ErrorPath>(*m_reporter);
@@ -106,11 +106,11 @@ void TestMenuScreen::unplayableListsShowAMessageAndKeepTheFrameHidden_data() {
     QTest::addColumn<QList<int>>("oItems");
     QTest::addColumn<QList<int>>("xItems");
     QTest::addColumn<bool>("playableRadicalFirst");
-    QTest::newRow("empty O list") << QList<int>{} << TestContent::range(1, 40) << false;
-    QTest::newRow("empty X list") << TestContent::range(1, 40) << QList<int>{} << false;
+    QTest::newRow("empty O list") << QList<int>{} << test_files::range(1, 40) << false;
+    QTest::newRow("empty X list") << test_files::range(1, 40) << QList<int>{} << false;
     QTest::newRow("30 different characters")
-        << TestContent::range(1, 20) << TestContent::range(11, 20) << false;
-    QTest::newRow("after a playable radical") << QList<int>{} << TestContent::range(1, 40) << true;
+        << test_files::range(1, 20) << test_files::range(11, 20) << false;
+    QTest::newRow("after a playable radical") << QList<int>{} << test_files::range(1, 40) << true;
 }
 
 // Lists that cannot make a game must never reach a play screen (drawing would search forever).

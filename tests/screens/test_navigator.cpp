@@ -1,11 +1,11 @@
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_random.h"
-#include "recording_reporter.h"
 #include "screen_test_support.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
-#include "test_content.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
+#include "tests/support/test_content.h"
 
 #include <QFile>
 
@@ -66,10 +66,10 @@ void TestNavigator::init() {
     m_content = std::make_unique<TestContent>();
     QVERIFY(m_content->isValid());
     for (int radical = 1; radical <= 6; ++radical) {
-        m_content->writeList(radical, 'o', TestContent::range(1, 20));
-        m_content->writeList(radical, 'x', TestContent::range(101, 20));
+        m_content->writeList(radical, 'o', test_files::range(1, 20));
+        m_content->writeList(radical, 'x', test_files::range(101, 20));
     }
-    m_content->writeCharacterPictures(TestContent::range(1, 20) + TestContent::range(101, 20));
+    m_content->writeCharacterPictures(test_files::range(1, 20) + test_files::range(101, 20));
     m_content->writeHowToPlay("rules\r\n");
     m_reporter = RecordingReporter();
     m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);

@@ -1,14 +1,14 @@
-#include "fakes/fake_clock.h"
-#include "fakes/scripted_random.h"
-#include "recording_reporter.h"
-#include "screen_test_support.h"
 #include "artwork/gauge_art.h"
+#include "screen_test_support.h"
 #include "screens/careful_screen.h"
 #include "screens/gauge_box.h"
 #include "screens/how_to_play_screen.h"
 #include "screens/menu_screen.h"
 #include "screens/picture_button.h"
 #include "screens/speed_screen.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_reporter.h"
+#include "tests/support/scripted_random.h"
 
 #include <QGroupBox>
 #include <QLabel>

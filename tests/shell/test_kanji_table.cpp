@@ -1,8 +1,8 @@
 #include "shell/content_paths.h"
 #include "shell/kanji_table.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -107,10 +107,7 @@ void TestKanjiTable::fileBesideTheWordLists() {
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("data/ox")));
     const QString path = content_paths::kanjiTableFile(dir.path());
     QCOMPARE(QDir::cleanPath(path), QDir::cleanPath(dir.path() + "/data/ox/kanji.tsv"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(goodTable());
-    file.close();
+    QVERIFY(test_files::write(path, goodTable()));
     QCOMPARE(KanjiTable::load(path).kanji(0, 3), QStringLiteral("打"));
 }
 
@@ -125,10 +122,7 @@ void TestKanjiTable::missingOversizedOrSpecialFileIsEmpty() {
     QVERIFY(KanjiTable::load(fifo).isEmpty());
     // Good lines followed by more than a megabyte of blank lines: not a table of 220 lines.
     const QString path = dir.filePath(QStringLiteral("big.tsv"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(goodTable() + QByteArray(1 << 20, '\n'));
-    file.close();
+    QVERIFY(test_files::write(path, goodTable() + QByteArray(1 << 20, '\n')));
     QVERIFY(KanjiTable::load(path).isEmpty());
 }
 

@@ -2,27 +2,20 @@
 #include "shell/content_error.h"
 #include "shell/radical_choice.h"
 #include "shell/radicals.h"
+#include "tests/support/test_files.h"
+#include "tools/content/content_writer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 QByteArray listBytes(const QList<int>& items) {
-    QByteArray bytes = QByteArray::number(items.size()) + "\r\n";
-    for (int item : items)
-        bytes += QByteArray::number(item) + "\r\n";
-    return bytes;
+    return content::ContentWriter::wordListBytes(items);
 }
 
-QList<int> range(int first, int count) {
-    QList<int> items;
-    for (int i = 0; i < count; ++i)
-        items.append(first + i);
-    return items;
-}
+using test_files::range;
 
 } // namespace
 
@@ -54,10 +47,9 @@ void TestRadicalChoice::init() {
 }
 
 void TestRadicalChoice::writeList(int radical, char kind, const QByteArray& bytes) {
-    QFile file(
-        m_dir->filePath(QStringLiteral("data/ox/h%1%2.dat").arg(radical).arg(QLatin1Char(kind))));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(test_files::write(
+        m_dir->filePath(QStringLiteral("data/ox/h%1%2.dat").arg(radical).arg(QLatin1Char(kind))),
+        bytes));
 }
 
 void TestRadicalChoice::loadsBothListsOfTheChosenRadical_data() {

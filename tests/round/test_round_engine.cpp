@@ -1,7 +1,7 @@
-#include "fakes/play_rig.h"
 #include "round/gauge_cells.h"
 #include "round/round_engine.h"
 #include "shell/content_error.h"
+#include "tests/support/play_rig.h"
 
 #include <QtTest>
 
@@ -9,7 +9,7 @@ Q_DECLARE_METATYPE(PlayTimer)
 
 // Judging, score, gauge, the end-of-game and fail-sound waits, rating and the common steps of
 // another game, on the round engine with a recording view.
-class RoundEngineTest : public QObject {
+class TestRoundEngine : public QObject {
     Q_OBJECT
 
 private:
@@ -281,5 +281,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(RoundEngineTest)
-#include "round_engine_test.moc"
+QTEST_GUILESS_MAIN(TestRoundEngine)
+#include "test_round_engine.moc"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "fakes/fake_clock.h"
-#include "fakes/recording_view.h"
-#include "fakes/scripted_random.h"
 #include "round/play_ports.h"
 #include "shell/content_paths.h"
+#include "tests/support/fake_clock.h"
+#include "tests/support/recording_view.h"
+#include "tests/support/scripted_random.h"
 
 #include <QString>
 

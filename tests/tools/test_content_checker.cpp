@@ -1,6 +1,7 @@
 #include "artwork/gauge_art.h"
-#include "artwork/painting.h"
 #include "artwork/gauge_check.h"
+#include "artwork/painting.h"
+#include "tests/support/test_files.h"
 #include "tools/checker/content_check.h"
 
 #include <QDir>
@@ -12,7 +13,7 @@
 
 // The content checker: clean content passes, and each kind of planted fault is found and named
 // with its file, however many other faults there are.
-class ContentCheckerTest : public QObject {
+class TestContentChecker : public QObject {
     Q_OBJECT
 
 public:
@@ -24,7 +25,6 @@ private:
         while (it.hasNext()) {
             const QString source = it.next();
             const QString target = to + source.mid(from.size());
-            QDir().mkpath(QFileInfo(target).absolutePath());
             // Plain read and write: QFile::copy goes through a synced temporary file and is
             // many times slower for a few hundred files.
             QFile in(source);
@@ -34,9 +34,7 @@ private:
     }
 
     static void write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
+        QVERIFY(test_files::write(path, bytes));
     }
 
     static QString picture(const QString& dir, const QString& name) {
@@ -188,5 +186,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ContentCheckerTest)
-#include "content_checker_test.moc"
+QTEST_MAIN(TestContentChecker)
+#include "test_content_checker.moc"

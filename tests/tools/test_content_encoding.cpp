@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 // The encoders of the generator: GIF through giflib, the palettes, WAV samples.
-class ContentEncodingTest : public QObject {
+class TestContentEncoding : public QObject {
     Q_OBJECT
 
 private:
@@ -115,5 +115,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ContentEncodingTest)
-#include "content_encoding_test.moc"
+QTEST_MAIN(TestContentEncoding)
+#include "test_content_encoding.moc"

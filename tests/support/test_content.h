@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/test_files.h"
+
 #include <QList>
 #include <QRgb>
 #include <QString>
@@ -16,8 +18,7 @@ public:
     QString appPath() const { return m_dir.path(); }
     bool isValid() const { return m_dir.isValid(); }
 
-    /// Writes a word list ('o' or 'x') of `radical` in the usual layout: the count, then one
-    /// item a line, CR LF.
+    /// Writes a word list ('o' or 'x') of `radical` as the content generator writes one.
     void writeList(int radical, char kind, const QList<int>& items);
     /// Removes a word list.
     void removeList(int radical, char kind);
@@ -34,9 +35,6 @@ public:
     static QRgb radicalColour(int radicalNo);
     /// The solid colour of a medal, crow or countdown picture by file name ("gmedal.gif"...).
     static QRgb namedColour(const QString& fileName);
-
-    /// `count` consecutive numbers from `first`.
-    static QList<int> range(int first, int count);
 
 private:
     void writePicture(const QString& path, int width, int height, QRgb colour);

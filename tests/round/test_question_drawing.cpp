@@ -1,6 +1,6 @@
-#include "fakes/play_rig.h"
 #include "round/round_engine.h"
 #include "shell/content_error.h"
+#include "tests/support/play_rig.h"
 
 #include <QtTest>
 #include <cmath>
@@ -8,7 +8,7 @@
 
 // Question drawing with the no-repeat window of 30: the kind choice, the list draw, the repeat
 // test, the window update and the showing.
-class QuestionDrawingTest : public QObject {
+class TestQuestionDrawing : public QObject {
     Q_OBJECT
 
 private:
@@ -58,7 +58,7 @@ private Q_SLOTS:
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
             auto rig = std::make_unique<PlayRig>();
             rig->setLists(oFirst, oCount, xFirst, xCount);
-            rig->random.seedFallback(seed);
+            rig->random.restart(seed);
             RoundEngine engine(rig->ports());
             engine.startGame();
             std::array<int, kQuestionsPerGame + 1> shown{};
@@ -257,5 +257,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(QuestionDrawingTest)
-#include "question_drawing_test.moc"
+QTEST_GUILESS_MAIN(TestQuestionDrawing)
+#include "test_question_drawing.moc"

@@ -1,3 +1,5 @@
+#include "tests/support/test_files.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
@@ -6,7 +8,7 @@
 
 // The generator run as the build runs it: the same sources must give the same bytes, so that a
 // rebuild never changes the content and a content directory can be compared with a fresh one.
-class ContentDeterminismTest : public QObject {
+class TestContentDeterminism : public QObject {
     Q_OBJECT
 
 private:
@@ -55,10 +57,7 @@ private Q_SLOTS:
     void badTableFailsTheRun() {
         QTemporaryDir dir;
         const QString table = dir.filePath(QStringLiteral("bad.tsv"));
-        QFile file(table);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("number\tcomponent\th1\n0\t丁\n");
-        file.close();
+        QVERIFY(test_files::write(table, "number\tcomponent\th1\n0\t丁\n"));
         QProcess generator;
         generator.start(QStringLiteral(KQ_CONTENT_GENERATOR), {table, dir.filePath("out")});
         QVERIFY(generator.waitForFinished(60000));
@@ -67,5 +66,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(ContentDeterminismTest)
-#include "content_determinism_test.moc"
+QTEST_GUILESS_MAIN(TestContentDeterminism)
+#include "test_content_determinism.moc"

@@ -12,7 +12,7 @@
 #include <stdexcept>
 
 // The components table in the repo and the word lists generated from it.
-class ContentTableTest : public QObject {
+class TestContentTable : public QObject {
     Q_OBJECT
 
 private:
@@ -267,5 +267,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(ContentTableTest)
-#include "content_table_test.moc"
+QTEST_GUILESS_MAIN(TestContentTable)
+#include "test_content_table.moc"

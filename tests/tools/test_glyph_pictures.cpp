@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 // The character and radical pictures as drawn, before they are stored.
-class GlyphPicturesTest : public QObject {
+class TestGlyphPictures : public QObject {
     Q_OBJECT
 
 private:
@@ -251,5 +251,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(GlyphPicturesTest)
-#include "glyph_pictures_test.moc"
+QTEST_MAIN(TestGlyphPictures)
+#include "test_glyph_pictures.moc"

@@ -1,12 +1,12 @@
-#include "fakes/play_rig.h"
-#include "fakes/tick_driver.h"
 #include "speed/speed_flow.h"
+#include "tests/support/play_rig.h"
+#include "tests/support/tick_driver.h"
 
 #include <QtTest>
 
 // The speed screen's flow: the 3-2-1 countdown, the answer clock judging the pending answer,
 // the end of a game and another game, on a recording view with a fake clock.
-class SpeedFlowTest : public QObject {
+class TestSpeedFlow : public QObject {
     Q_OBJECT
 
 private:
@@ -353,5 +353,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(SpeedFlowTest)
-#include "speed_flow_test.moc"
+QTEST_GUILESS_MAIN(TestSpeedFlow)
+#include "test_speed_flow.moc"

@@ -7,7 +7,7 @@
 // A picture must never give the answer away: the character pictures of real and made-up
 // characters of one radical must not differ in the simple features a learner (or a guessing
 // player) could read off them.
-class PictureFairnessTest : public QObject {
+class TestPictureFairness : public QObject {
     Q_OBJECT
 
 public:
@@ -129,5 +129,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(PictureFairnessTest)
-#include "picture_fairness_test.moc"
+QTEST_MAIN(TestPictureFairness)
+#include "test_picture_fairness.moc"

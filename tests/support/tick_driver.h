@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fakes/play_rig.h"
+#include "tests/support/play_rig.h"
 
 #include <cmath>
 #include <functional>

@@ -1,10 +1,11 @@
-#include "test_content.h"
+#include "tests/support/test_content.h"
 
 #include "artwork/gauge_art.h"
 #include "artwork/painting.h"
 #include "shell/content_catalogue.h"
 #include "shell/content_paths.h"
 #include "shell/radicals.h"
+#include "tools/content/content_writer.h"
 #include "tools/content/gif_writer.h"
 
 #include <QDir>
@@ -17,9 +18,7 @@ namespace {
 namespace files = content_catalogue;
 
 void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!test_files::write(path, bytes))
         qFatal("cannot write %s", qPrintable(path));
 }
 
@@ -30,12 +29,9 @@ TestContent::TestContent() {
 }
 
 void TestContent::writeList(int radical, char kind, const QList<int>& items) {
-    QByteArray bytes = QByteArray::number(items.size()) + "\r\n";
-    for (int item : items)
-        bytes += QByteArray::number(item) + "\r\n";
     const QString path = kind == 'o' ? content_paths::oListFile(appPath(), radical)
                                      : content_paths::xListFile(appPath(), radical);
-    writeFile(path, bytes);
+    writeFile(path, content::ContentWriter::wordListBytes(items));
 }
 
 void TestContent::removeList(int radical, char kind) {
@@ -72,13 +68,6 @@ QRgb TestContent::namedColour(const QString& fileName) {
            files::kNamedPictures[std::size_t(index)].fileName != fileName)
         ++index;
     return qRgb(200, 20 * (index + 1), 100);
-}
-
-QList<int> TestContent::range(int first, int count) {
-    QList<int> items;
-    for (int i = 0; i < count; ++i)
-        items.append(first + i);
-    return items;
 }
 
 void TestContent::writePicture(const QString& path, int width, int height, QRgb colour) {

@@ -1,12 +1,12 @@
 #include "careful/careful_flow.h"
-#include "fakes/play_rig.h"
-#include "fakes/tick_driver.h"
+#include "tests/support/play_rig.h"
+#include "tests/support/tick_driver.h"
 
 #include <QtTest>
 
 // The careful screen's flow: load, judging on the press, the end of a game, rating and another
 // game, on a recording view with a fake clock.
-class CarefulFlowTest : public QObject {
+class TestCarefulFlow : public QObject {
     Q_OBJECT
 
 private:
@@ -213,5 +213,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(CarefulFlowTest)
-#include "careful_flow_test.moc"
+QTEST_GUILESS_MAIN(TestCarefulFlow)
+#include "test_careful_flow.moc"

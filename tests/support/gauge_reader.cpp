@@ -1,4 +1,4 @@
-#include "gauge_reader.h"
+#include "tests/support/gauge_reader.h"
 
 #include "artwork/gauge_art.h"
 

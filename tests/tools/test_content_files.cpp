@@ -11,7 +11,7 @@
 
 // The generated content as the game will read it: the text, the picture sizes, the gauge and
 // the sounds.
-class ContentFilesTest : public QObject {
+class TestContentFiles : public QObject {
     Q_OBJECT
 
 private:
@@ -163,5 +163,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(ContentFilesTest)
-#include "content_files_test.moc"
+QTEST_MAIN(TestContentFiles)
+#include "test_content_files.moc"
