@@ -1,5 +1,6 @@
 #include "platform/system_clock.h"
 #include "platform/system_random.h"
+#include "screens/application_setup.h"
 #include "screens/first_paint_marker.h"
 #include "screens/message_box_reporter.h"
 #include "screens/navigator.h"
@@ -7,15 +8,10 @@
 #include "shell/content_paths.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Navigations hide one window before the next is shown; only a close box or the menu's end
-    // button ends the program.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"),
-                               {QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho")});
+    setUpApplication();
 
     SystemClock clock;
     SystemRandom random(clock);

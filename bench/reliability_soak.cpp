@@ -7,6 +7,7 @@
 //   QT_QPA_PLATFORM=offscreen valgrind --leak-check=full
 //       --errors-for-leak-kinds=definite --error-exitcode=1 reliability_soak 10 10
 
+#include "screens/application_setup.h"
 #include "screens/navigator.h"
 #include "shell/radicals.h"
 #include "tests/reliability/game_runner.h"
@@ -43,7 +44,7 @@ long residentKib() {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QGuiApplication::setQuitOnLastWindowClosed(false);
+    setUpApplication();
     const int carefulGames = argc > 1 ? std::atoi(argv[1]) : 1000;
     const int speedGames = argc > 2 ? std::atoi(argv[2]) : 1000;
     const int total = carefulGames + speedGames;

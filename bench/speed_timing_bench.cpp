@@ -4,6 +4,7 @@
 // windows in 1.5..2.6 s) and the worst lateness of a timer tick.
 #include "platform/system_clock.h"
 #include "platform/system_random.h"
+#include "screens/application_setup.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_error.h"
@@ -54,7 +55,7 @@ void printSpread(const char* what, std::vector<double> values, double low, doubl
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QGuiApplication::setQuitOnLastWindowClosed(false);
+    setUpApplication();
     SystemClock clock;
     SystemRandom random(clock);
     PrintingReporter reporter;

@@ -2,6 +2,7 @@
 // content: judging, drawing, the picture load, the gauge fill and the repaint, 10,000 presses.
 // Prints the median and the 99th percentile (goal: p99 under 2 ms).
 #include "platform/system_random.h"
+#include "screens/application_setup.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_error.h"
@@ -51,9 +52,7 @@ double percentile(std::vector<double>& sorted, double p) {
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"),
-                               {QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho")});
+    setUpApplication();
     // The clock stands still except when the benchmark moves it past the end-of-game wait.
     FakeClock clock(36000.0);
     SystemRandom random(clock);

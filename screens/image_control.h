@@ -14,7 +14,6 @@ public:
     /// Replaces the picture and repaints.
     void setImage(const QImage& image);
     QImage image() const { return m_image; }
-    bool stretches() const { return m_stretch; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

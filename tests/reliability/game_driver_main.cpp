@@ -8,6 +8,7 @@
 //
 // Steps: radical N | careful | speed | howto | play RIGHT | another | back | end | probe ImageN
 
+#include "screens/application_setup.h"
 #include "screens/image_control.h"
 #include "screens/message_box_reporter.h"
 #include "screens/navigator.h"
@@ -121,9 +122,7 @@ bool runStep(GameRunner& runner, Navigator& navigator, const QString& step) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ 明朝"),
-                               {QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho")});
+    setUpApplication();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3) {
         say(QStringLiteral("usage: reliability_game_driver <AppPath> \"<steps>\" [seed]"));
