@@ -20,7 +20,7 @@ public:
 
     double next() override {
         ++m_draws;
-        m_trace += 'n';
+        record('n');
         if (!m_script.empty()) {
             m_last = m_script.front();
             m_script.pop_front();
@@ -33,7 +33,7 @@ public:
 
     void reseedFromClock() override {
         ++m_reseeds;
-        m_trace += 'r';
+        record('r');
         m_kindValue = m_last;
     }
 
@@ -50,7 +50,8 @@ public:
     int draws() const { return m_draws; }
     /// Re-seeds requested so far.
     int reseeds() const { return m_reseeds; }
-    /// Every call in order: 'n' for a value taken, 'r' for a re-seed.
+    /// The calls in order, at most the last kTraceLength: 'n' for a value taken, 'r' for a
+    /// re-seed.
     const std::string& trace() const { return m_trace; }
     /// Forgets the trace so far.
     void clearTrace() { m_trace.clear(); }
@@ -61,7 +62,17 @@ public:
     /// finally shown is the value taken just before the last re-seed.
     int rightButton() const { return m_kindValue < 0.5 ? 0 : 1; }
 
+    /// Calls the trace keeps: plenty for a test that looks at a few draws, and a benchmark's
+    /// thousands of games do not grow it (the soak prints resident memory).
+    static constexpr std::size_t kTraceLength = 256;
+
 private:
+    void record(char call) {
+        if (m_trace.size() == kTraceLength)
+            m_trace.erase(0, 1);
+        m_trace += call;
+    }
+
     std::deque<double> m_script;
     std::uint64_t m_state = 0x2545F4914F6CDD1DULL;
     double m_last = 0.0;
