@@ -53,4 +53,16 @@ constexpr int gaugeCellAt(int x, int y) {
     return cell <= kGaugeCells ? cell : 0;
 }
 
+/// The cell (1..100 from the top) whose pitch covers row y: the white line above the cell and
+/// its two rows. The pitches tile the gauge from the first line to the last cell without a gap,
+/// so a hover text stays put while the pointer moves along the gauge; the columns do not matter.
+/// 0 above the first line (the top outline and label) and from the last line down.
+constexpr int gaugePitchAt(int y) {
+    const int offset = y - kGaugeFirstLine;
+    if (offset < 0)
+        return 0;
+    const int cell = offset / kGaugeCellPitch + 1;
+    return cell <= kGaugeCells ? cell : 0;
+}
+
 } // namespace artwork

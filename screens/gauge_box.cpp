@@ -9,10 +9,10 @@
 
 namespace {
 
-QRect cellRect(int cell) {
+// The hover area of a cell: its whole pitch across the gauge's width.
+QRect pitchRect(int cell) {
     using namespace artwork;
-    return {kGaugeInnerLeft, gaugeCellTopRow(cell), kGaugeInnerRight - kGaugeInnerLeft + 1,
-            kGaugeCellPitch - 1};
+    return {0, gaugeLineAbove(cell), kGaugeWidth, kGaugeCellPitch};
 }
 
 } // namespace
@@ -35,7 +35,7 @@ void GaugeBox::fill(int x, int y, QRgb colour) {
 }
 
 QString GaugeBox::toolTipAt(const QPoint& point) const {
-    const int cell = artwork::gaugeCellAt(point.x(), point.y());
+    const int cell = artwork::gaugePitchAt(point.y());
     return cell != 0 && m_cellText ? m_cellText(cell) : QString();
 }
 
@@ -48,10 +48,9 @@ bool GaugeBox::event(QEvent* event) {
         QToolTip::hideText();
         event->ignore();
     } else {
-        // Tied to the cell, so moving to another cell asks again.
-        const QPoint at = help->pos();
+        // Tied to the cell's pitch, so moving to another cell asks again.
         QToolTip::showText(help->globalPos(), text, this,
-                           cellRect(artwork::gaugeCellAt(at.x(), at.y())));
+                           pitchRect(artwork::gaugePitchAt(help->pos().y())));
     }
     return true;
 }

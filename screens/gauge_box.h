@@ -23,7 +23,8 @@ public:
 
     /// Where the hover texts of the cells come from.
     void setCellText(CellText cellText) { m_cellText = std::move(cellText); }
-    /// The hover text at `point`: its cell's text, or empty.
+    /// The hover text at `point`: the text of the cell whose pitch (the cell and the white line
+    /// above it) covers the point, or empty.
     QString toolTipAt(const QPoint& point) const;
 
 protected:

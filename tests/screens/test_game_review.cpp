@@ -160,14 +160,17 @@ void TestGameReview::everyCellTellsItsQuestionAfterTheRating() {
         QVERIFY2(text.startsWith(QStringLiteral("第 %1 問　").arg(question)), qPrintable(text));
         QVERIFY2(text.endsWith(wrongCell ? QStringLiteral(" ✗") : QStringLiteral(" ○")),
                  qPrintable(text));
-        // Both rows of a cell name it.
-        QCOMPARE(box->toolTipAt(cellPoint(k) + QPoint(0, 1)), text);
+        // The whole pitch of a cell names it, across the gauge: the white line above it and
+        // both its rows, so the tip stays put while the pointer moves along the gauge.
+        for (const QPoint& offset : {QPoint(0, -1), QPoint(0, 1), QPoint(-40, 0), QPoint(40, 1)})
+            QCOMPARE(box->toolTipAt(cellPoint(k) + offset), text);
         seen.insert(text);
     }
     QCOMPARE(seen.size(), 100);
-    // Outline, labels and the white lines between cells name nothing.
-    for (const QPoint& p : {QPoint(40, 0), QPoint(40, 15), QPoint(40, 30), QPoint(40, 33),
-                            QPoint(40, 330), QPoint(40, 345), QPoint(0, 31), QPoint(80, 31)})
+    // The label strips, the outline's top and bottom and the line below the last cell name
+    // nothing.
+    for (const QPoint& p : {QPoint(40, 0), QPoint(40, 15), QPoint(40, 29), QPoint(40, 330),
+                            QPoint(40, 345), QPoint(40, 360)})
         QVERIFY2(box->toolTipAt(p).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(p.y())));
 
     // The rating tells the player about it.
@@ -208,10 +211,11 @@ void TestGameReview::realToolTipEventsShowTheText() {
         QApplication::sendEvent(gauge(), &event);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
-    // The label areas and the white lines show nothing.
+    // The label areas show nothing; the white line between two cells shows the lower one.
     QVERIFY(hover(QPoint(40, 345)).isEmpty());
-    QVERIFY(hover(cellPoint(1) + QPoint(0, 2)).isEmpty());
     QCOMPARE(hover(cellPoint(1)), QStringLiteral("第 1 問　%1　あなたの答え：ない ✗").arg(kGo));
+    QCOMPARE(hover(cellPoint(2) + QPoint(0, -1)), gauge()->toolTipAt(cellPoint(2)));
+    QVERIFY(!gauge()->toolTipAt(cellPoint(2)).isEmpty());
     QCOMPARE(hover(cellPoint(100) + QPoint(-30, 1)),
              QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：ない ○"));
 }
