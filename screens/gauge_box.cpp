@@ -2,6 +2,7 @@
 
 #include "artwork/gauge_geometry.h"
 #include "platform/gauge_fill.h"
+#include "screens/accessible_roles.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -18,6 +19,7 @@ QRect pitchRect(int cell) {
 } // namespace
 
 GaugeBox::GaugeBox(const QString& name, const QImage& image, QWidget* parent) : QWidget(parent) {
+    accessible_roles::install();
     setObjectName(name);
     setImage(image);
 }

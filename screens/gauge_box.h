@@ -6,7 +6,8 @@
 #include <functional>
 
 /// The gauge picture box `Picture1`: it keeps its picture as an image, so the cells painted into
-/// it survive every repaint. Its cells can carry hover texts, which the screen supplies.
+/// it survive every repaint. Its cells can carry hover texts, which the screen supplies. Screen
+/// readers see it as an image.
 class GaugeBox : public QWidget {
     Q_OBJECT
 public:

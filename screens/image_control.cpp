@@ -1,9 +1,12 @@
 #include "screens/image_control.h"
 
+#include "screens/accessible_roles.h"
+
 #include <QPainter>
 
 ImageControl::ImageControl(const QString& name, bool stretch, QWidget* parent)
     : QWidget(parent), m_stretch(stretch) {
+    accessible_roles::install();
     setObjectName(name);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

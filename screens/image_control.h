@@ -5,7 +5,8 @@
 #include <QWidget>
 
 /// An image control: draws its picture from the top-left corner at the picture's own size, or
-/// scaled to the whole control when it stretches. Transparent where it draws nothing.
+/// scaled to the whole control when it stretches. Transparent where it draws nothing. Screen
+/// readers see it as an image.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:

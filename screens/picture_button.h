@@ -5,7 +5,8 @@
 #include <QPushButton>
 
 /// A graphical button: no caption text, its picture drawn centred at its own size, the button's
-/// back colour filling the rest of the face.
+/// back colour filling the rest of the face. The keyboard focus shows as a frame inside the
+/// face; an answer the player has given but the game has not yet judged shows as held.
 class PictureButton : public QPushButton {
     Q_OBJECT
 public:
@@ -16,6 +17,14 @@ public:
     /// The picture on the face, at the size it is drawn.
     QImage picture() const { return m_picture; }
 
+    /// Shows the button as held down (an answer waiting for its judgement), or not.
+    void setHeld(bool held);
+    bool isHeld() const { return m_held; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QImage m_picture;
+    bool m_held = false;
 };

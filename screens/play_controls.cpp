@@ -45,7 +45,8 @@ constexpr const char* kCountdownControl = "Image6";
 
 const QStringList kTabOrder{"Command1", "Command2(0)", "Command2(1)", "Command3"};
 
-const QString kReviewHint = QStringLiteral("ゲージのマスを指すと、その問題を振り返れます");
+const QString kCellHint = QStringLiteral("ゲージのマスを指すと、その問題を振り返れます");
+const QString kReviewHint = QStringLiteral("クリックするか V キーで、全問を振り返れます");
 
 QFont minchoBold(int pixelSize) {
     QFont font(QStringLiteral("ＭＳ 明朝"));
@@ -70,9 +71,10 @@ void buildPictures(QWidget* window, const PlayScreenDefinition& definition,
     controls.image(3)->setVisible(false);
     ImageControl* rating = controls.image(5);
     rating->setVisible(false);
-    // The rating tells the player that the gauge now reads back the game; it takes the pointer
-    // for that (nothing under it can be clicked).
+    // A click on the rating opens the review of the game, and the rating says so; it takes the
+    // pointer for that (nothing under it can be clicked).
     rating->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    rating->setCursor(Qt::PointingHandCursor);
     rating->setToolTip(kReviewHint);
     rating->setAccessibleDescription(kReviewHint);
     if (definition.hasCountdown)
@@ -177,5 +179,5 @@ PlayControls buildPlayScreen(QWidget* window, const PlayScreenDefinition& defini
 
 QString gaugeDescription(bool reviewable) {
     const QString cells = QStringLiteral("正解は下から緑、不正解は上から赤のマスで示します");
-    return reviewable ? cells + QStringLiteral("。") + kReviewHint : cells;
+    return reviewable ? cells + QStringLiteral("。") + kCellHint : cells;
 }

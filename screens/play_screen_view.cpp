@@ -74,9 +74,14 @@ QWidget* PlayScreenView::control(PlayControl which) const {
 void PlayScreenView::setShown(PlayControl which, bool shown) {
     if (QWidget* widget = control(which))
         widget->setVisible(shown);
-    // The another-game button comes with the rating, and with it the review of the gauge.
-    if (which == PlayControl::AnotherGameButton)
+    // The another-game button comes with the rating, and with it the review of the gauge. The
+    // answer buttons take nothing from the rating to the next game, and look it; the focus
+    // leaves them for the another-game button.
+    if (which == PlayControl::AnotherGameButton) {
         m_controls.gauge->setAccessibleDescription(gaugeDescription(shown));
+        for (PictureButton* answer : m_controls.answers)
+            answer->setEnabled(!shown);
+    }
 }
 
 void PlayScreenView::loadPicture(int imageNo, const QString& path, const QString& name) {
@@ -84,7 +89,8 @@ void PlayScreenView::loadPicture(int imageNo, const QString& path, const QString
     if (!target)
         return;
     target->setImage(loadPictureFile(path));
-    target->setAccessibleName(name);
+    if (!name.isNull())
+        target->setAccessibleName(name);
 }
 
 void PlayScreenView::loadRadicalPicture(const QString& path) {
@@ -92,8 +98,9 @@ void PlayScreenView::loadRadicalPicture(const QString& path) {
 }
 
 void PlayScreenView::loadCharacterPicture(const QString& path) {
-    // Never the answer: real and made-up characters are named alike.
-    loadPicture(3, path, QStringLiteral("問題の文字"));
+    // Named by the screen, which knows the question and names it by what the picture shows
+    // (PlayScreen::handled).
+    loadPicture(3, path, QString());
 }
 
 void PlayScreenView::loadRatingPicture(Rating rating, const QString& path) {

@@ -7,7 +7,8 @@
 class QWidget;
 
 /// The round engine's view of a play screen, over its controls. Every picture it loads gets a
-/// name for screen readers from what the game says it is, never from its file.
+/// name for screen readers from what the game says it is, never from its file; the question's
+/// picture is named by the screen.
 class PlayScreenView : public PlayView {
 public:
     /// Works on the controls of `window`; all must outlive the view.
@@ -26,6 +27,7 @@ public:
 
 private:
     QWidget* control(PlayControl control) const;
+    /// Loads `ImageN`; a null name leaves its name as it is.
     void loadPicture(int imageNo, const QString& path, const QString& name);
 
     QWidget* m_window;

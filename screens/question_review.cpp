@@ -24,19 +24,25 @@ QString answerText(Answer answer) {
 
 } // namespace
 
-QString characterText(const QuestionRecord& record, const SharedState& shared) {
-    const KanjiTable& table = shared.kanji;
-    const QString component = table.component(record.character);
+QString pictureText(int character, const SharedState& shared) {
+    const QString component = shared.kanji.component(character);
     if (component.isEmpty()) {
         // The picture's own file name, as the content folder shows it.
         const QString picture =
-            QFileInfo(content_paths::characterPicture(shared.appPath, record.character)).fileName();
+            QFileInfo(content_paths::characterPicture(shared.appPath, character)).fileName();
         return radicalName(shared.radicalNo) + QStringLiteral("＋") + picture;
     }
-    const QString kanji = table.kanji(record.character, shared.radicalNo);
+    return radicalShape(shared.radicalNo) + QStringLiteral("＋") + component;
+}
+
+QString characterText(const QuestionRecord& record, const SharedState& shared) {
+    const KanjiTable& table = shared.kanji;
+    const QString kanji = table.component(record.character).isEmpty()
+                              ? QString()
+                              : table.kanji(record.character, shared.radicalNo);
     if (record.kind == Answer::O && !kanji.isEmpty())
         return kanji;
-    return radicalShape(shared.radicalNo) + QStringLiteral("＋") + component;
+    return pictureText(record.character, shared);
 }
 
 QString readingsText(const KanjiTable::Readings& readings) {

@@ -11,9 +11,13 @@
 // that painted it.
 namespace question_review {
 
-/// The character of a question: the real kanji ("語"), or radical and component for a made-up
-/// one ("扌＋頼"). Content without the kanji table names the radical and the component picture
-/// instead ("ごんべん＋b105.gif").
+/// What the picture of character `character` shows, radical and component ("言＋吾"), alike for
+/// real and made-up characters, so it never gives the answer away. Content without the kanji
+/// table names the radical and the component picture instead ("ごんべん＋b105.gif").
+QString pictureText(int character, const SharedState& shared);
+
+/// The character of a question: the real kanji ("語"), or what the picture shows for a made-up
+/// one ("扌＋頼").
 QString characterText(const QuestionRecord& record, const SharedState& shared);
 
 /// A real kanji's readings and meanings in short, e.g. "シ・うた　poem, poetry": the on

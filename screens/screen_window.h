@@ -25,12 +25,17 @@ Q_SIGNALS:
     void closedByUser();
 
 protected:
-    /// Runs one event handler through the error path.
+    /// Runs one event handler through the error path, then lets the screen catch up with it.
     template <class Handler> void guarded(Handler&& handler) {
         m_errorPath.run(std::forward<Handler>(handler));
+        if (!m_errorPath.failed())
+            handled();
     }
     /// The screen's own load handling (already guarded).
     virtual void onLoad() {}
+    /// Runs after every handler that ended without a fault: the screen brings what it shows of
+    /// the state that outlives it up to date.
+    virtual void handled() {}
 
     /// Makes `key` a way to press `button`: it clicks the button, so it does exactly what the
     /// click does, and nothing while the button is hidden or disabled. A held key presses once.

@@ -1,4 +1,5 @@
 #include "play_screen_probe.h"
+#include "screens/gauge_box.h"
 #include "screens/navigator.h"
 #include "screens/picture_button.h"
 #include "screens/screen_window.h"
@@ -6,6 +7,7 @@
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_random.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QListWidget>
 
@@ -15,16 +17,26 @@ namespace {
 
 using Names = QMap<QString, QString>; // control name -> accessible name
 
+QAccessible::Role roleOf(QObject* object) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+    return accessible ? accessible->role() : QAccessible::NoRole;
+}
+
 // Every picture button, and every picture that the player can see, has a name for screen
-// readers; the buttons also say what they do.
+// readers; the buttons also say what they do. Pictures and the gauge are images to screen
+// readers, which skip a filler.
 void checkEveryPictureIsNamed(const QWidget* window) {
     for (const PictureButton* button : window->findChildren<PictureButton*>()) {
         QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
         QVERIFY2(!button->accessibleDescription().isEmpty(), qPrintable(button->objectName()));
     }
-    for (const ImageControl* image : window->findChildren<ImageControl*>())
+    for (ImageControl* image : window->findChildren<ImageControl*>()) {
+        QVERIFY2(roleOf(image) == QAccessible::Graphic, qPrintable(image->objectName()));
         if (image->isVisible() && !image->image().isNull())
             QVERIFY2(!image->accessibleName().isEmpty(), qPrintable(image->objectName()));
+    }
+    for (GaugeBox* gauge : window->findChildren<GaugeBox*>())
+        QCOMPARE(roleOf(gauge), QAccessible::Graphic);
 }
 
 void checkNames(const QWidget* window, const Names& expected) {
@@ -117,22 +129,45 @@ void TestAccessibleNames::carefulScreenThroughAGame() {
                 ->accessibleDescription()
                 .contains("赤のマス"));
 
+    // The question's picture says what it shows (this content has no kanji table, so the
+    // radical and the picture's file), and a notification tells each question and judgement.
+    auto* announcer = control(screen(), QStringLiteral("Announcer"));
+    QCOMPARE(roleOf(announcer), QAccessible::Notification);
+    const auto shows = [&probe] {
+        return QStringLiteral("さんずい＋b%1.gif").arg(probe.character());
+    };
+    QCOMPARE(probe.accessibleName("Image3"), shows());
+    QCOMPARE(announcer->accessibleName(), QStringLiteral("第 1 問　") + shows());
+
     // The labels follow the game: 90 right answers, then 10 wrong, to the silver medal.
     for (int q = 1; q <= 100; ++q) {
         const bool real = probe.character() <= 40;
+        const QString before = probe.accessibleName("Image3");
         click(screen(), QStringLiteral("Command2(%1)").arg(real == (q <= 90) ? 0 : 1));
         QCOMPARE(probe.accessibleName("Label1"),
                  QStringLiteral("正解率 %1 %").arg(100 * std::min(q, 90) / q));
         QCOMPARE(probe.accessibleName("Label2"),
                  QStringLiteral("第 %1 問").arg(std::min(q + 1, 100)));
+        const QString judgement = q <= 90 ? QStringLiteral("正解") : QStringLiteral("不正解");
+        if (q == 100) {
+            QCOMPARE(announcer->accessibleName(), judgement);
+            break;
+        }
+        QCOMPARE(probe.accessibleName("Image3"), shows());
+        QVERIFY(probe.accessibleName("Image3") != before);
+        QCOMPARE(announcer->accessibleName(),
+                 QStringLiteral("%1。第 %2 問　%3").arg(judgement).arg(q + 1).arg(shows()));
     }
     m_clock.advance(1.0);
     tickRunningTimers(screen());
     QVERIFY(probe.shown("Image5"));
     QCOMPARE(probe.accessibleName("Image5"), QStringLiteral("銀メダル"));
-    // The rating and the gauge both say that the gauge now reviews the game.
+    QCOMPARE(announcer->accessibleName(),
+             QStringLiteral("銀メダル。正解率 90 %。V キーで全問を振り返れます"));
+    // The rating says how to open the review, the gauge that its cells now review the game.
+    QCOMPARE(control(screen(), QStringLiteral("Image5"))->accessibleDescription(),
+             QStringLiteral("クリックするか V キーで、全問を振り返れます"));
     const QString hint = QStringLiteral("ゲージのマスを指すと、その問題を振り返れます");
-    QCOMPARE(control(screen(), QStringLiteral("Image5"))->accessibleDescription(), hint);
     QVERIFY(control(screen(), QStringLiteral("Picture1"))->accessibleDescription().contains(hint));
     checkEveryPictureIsNamed(screen());
 

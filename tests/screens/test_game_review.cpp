@@ -1,4 +1,6 @@
+#include "key_press.h"
 #include "play_screen_probe.h"
+#include "screens/game_review_window.h"
 #include "screens/navigator.h"
 #include "screens/question_review.h"
 #include "screens/screen_window.h"
@@ -7,7 +9,10 @@
 #include "tests/support/recording_reporter.h"
 #include "tests/support/scripted_random.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QToolTip>
 
 using namespace screen_test;
@@ -69,6 +74,9 @@ private Q_SLOTS:
     void withoutAUsableTableThePictureIsNamed_data();
     void withoutAUsableTableThePictureIsNamed();
     void speedQuestionWithoutAnAnswer();
+    void reviewWindowListsTheGame_data();
+    void reviewWindowListsTheGame();
+    void reviewWindowGoesWithTheScreen();
     void readingsInShort_data();
     void readingsInShort();
 
@@ -79,6 +87,13 @@ private:
     void playScriptedGame();
     void rate();
     GaugeBox* gauge() const { return control<GaugeBox>(screen(), QStringLiteral("Picture1")); }
+    /// The review window that shows, or null.
+    QWidget* review() const {
+        for (auto* window : screen()->findChildren<GameReviewWindow*>())
+            if (window->isVisible())
+                return window;
+        return nullptr;
+    }
     QWidget* screen() const { return m_navigator->currentScreen(); }
 
     std::unique_ptr<TestContent> m_content;
@@ -173,9 +188,9 @@ void TestGameReview::everyCellTellsItsQuestionAfterTheRating() {
                             QPoint(40, 345), QPoint(40, 360)})
         QVERIFY2(box->toolTipAt(p).isEmpty(), qPrintable(QStringLiteral("%1,%2").arg(p.y())));
 
-    // The rating tells the player about it.
+    // The rating tells the player how to open the review of the whole game.
     QCOMPARE(control(screen(), QStringLiteral("Image5"))->toolTip(),
-             QStringLiteral("ゲージのマスを指すと、その問題を振り返れます"));
+             QStringLiteral("クリックするか V キーで、全問を振り返れます"));
 
     // Another game: the cells are silent again.
     click(screen(), QStringLiteral("Command3"));
@@ -187,7 +202,10 @@ void TestGameReview::everyCellTellsItsQuestionAfterTheRating() {
 void TestGameReview::cellsStaySilentDuringPlayAndTheEnding() {
     openCareful();
     PlayScreenProbe probe(screen());
+    // Screen readers hear what the picture shows, never the kanji that would give the answer.
+    QCOMPARE(probe.accessibleName("Image3"), QStringLiteral("言＋吾"));
     click(screen(), QStringLiteral("Command2(1)")); // question 1, character 7: wrong
+    QCOMPARE(probe.accessibleName("Image3"), QStringLiteral("言＋頼"));
     click(screen(), QStringLiteral("Command2(1)")); // question 2, character 105: right
     QCOMPARE(probe.cell(1), artwork::kGaugeRed);
     QCOMPARE(probe.cell(100), artwork::kGaugeGreen);
@@ -197,6 +215,8 @@ void TestGameReview::cellsStaySilentDuringPlayAndTheEnding() {
         click(screen(), QStringLiteral("Command2(0)"));
     QVERIFY(probe.running("Timer2")); // the ending, not yet rated
     QVERIFY(gauge()->toolTipAt(cellPoint(1)).isEmpty());
+    key_press::click(screen(), Qt::Key_V);
+    QVERIFY(!review());
     QHelpEvent event(QEvent::ToolTip, cellPoint(1), gauge()->mapToGlobal(cellPoint(1)));
     QApplication::sendEvent(gauge(), &event);
     QVERIFY(QToolTip::text().isEmpty());
@@ -260,6 +280,101 @@ void TestGameReview::speedQuestionWithoutAnAnswer() {
              QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：回答なし ✗"));
     QCOMPARE(control(screen(), QStringLiteral("Image5"))->accessibleName(),
              QStringLiteral("カラス（不合格）"));
+}
+
+void TestGameReview::reviewWindowListsTheGame_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("V, closed by Esc") << true;
+    QTest::newRow("click on the crow, closed by its button") << false;
+}
+
+// The review of the whole game: every question in order as its record says, the mistakes to be
+// picked out, rows the keyboard moves through and screen readers name, and the rated screen
+// exactly as it was once it closes, its timers having gone on meanwhile.
+void TestGameReview::reviewWindowListsTheGame() {
+    QFETCH(bool, byKey);
+    openCareful();
+    playScriptedGame();
+    rate();
+    QWidget* play = screen();
+    PlayScreenProbe probe(play);
+    QVERIFY(probe.running("Timer1")); // the crow's fail sound is due
+    key_press::target(play);
+    QWidget* focused = play->focusWidget();
+    QVERIFY(focused);
+    const QImage before = play->grab().toImage();
+
+    if (byKey)
+        key_press::click(play, Qt::Key_V);
+    else
+        QTest::mouseClick(control(play, QStringLiteral("Image5")), Qt::LeftButton);
+    QWidget* window = review();
+    QVERIFY(window);
+    auto* rows = control<QListWidget>(window, QStringLiteral("ReviewList"));
+    QCOMPARE(rows->count(), 100);
+    QCOMPARE(rows->item(0)->text(), QStringLiteral("第 1 問　%1　あなたの答え：ない ✗").arg(kGo));
+    QCOMPARE(rows->item(1)->text(),
+             QStringLiteral("第 2 問　言＋頼（存在しない字）　あなたの答え：ない ○"));
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(rows)->tableInterface();
+    QVERIFY(table);
+    QList<int> mistakes;
+    for (int i = 0; i < 100; ++i) {
+        const QString text = rows->item(i)->text();
+        QVERIFY2(text.startsWith(QStringLiteral("第 %1 問　").arg(i + 1)), qPrintable(text));
+        QVERIFY2(text.endsWith(m_right[i] ? QStringLiteral(" ○") : QStringLiteral(" ✗")),
+                 qPrintable(text));
+        QCOMPARE(rows->item(i)->toolTip(), text);
+        QCOMPARE(table->cellAt(i, 0)->text(QAccessible::Name), text);
+        if (!m_right[i])
+            mistakes << i;
+    }
+
+    // The keyboard moves through the rows, all of them or the mistakes only.
+    QCOMPARE(window->focusWidget(), rows);
+    QCOMPARE(rows->currentRow(), 0);
+    key_press::click(window, Qt::Key_Down);
+    key_press::click(window, Qt::Key_Down);
+    QCOMPARE(rows->currentRow(), 2);
+    key_press::click(window, Qt::Key_End);
+    QCOMPARE(rows->currentRow(), 99);
+    control<QCheckBox>(window, QStringLiteral("MistakesOnly"))->click();
+    int shown = 0;
+    for (int i = 0; i < 100; ++i)
+        shown += rows->item(i)->isHidden() ? 0 : 1;
+    QCOMPARE(shown, mistakes.size());
+    rows->setFocus();
+    key_press::click(window, Qt::Key_Home);
+    QCOMPARE(rows->currentRow(), mistakes[0]);
+    key_press::click(window, Qt::Key_Down);
+    QCOMPARE(rows->currentRow(), mistakes[1]);
+
+    // No event loop of its own: the play screen's fail sound comes while the review is open.
+    m_clock.advance(1.0);
+    tickRunningTimers(play);
+    QVERIFY(probe.lastSound().endsWith(QStringLiteral("dame.wav")));
+
+    if (byKey)
+        key_press::click(window, Qt::Key_Escape);
+    else
+        control<QAbstractButton>(window, QStringLiteral("CloseReview"))->click();
+    QCoreApplication::processEvents();
+    QVERIFY(!review());
+    QCOMPARE(play->focusWidget(), focused);
+    QCOMPARE(play->grab().toImage(), before);
+}
+
+void TestGameReview::reviewWindowGoesWithTheScreen() {
+    openCareful();
+    playScriptedGame();
+    rate();
+    key_press::click(screen(), Qt::Key_V);
+    QPointer<QWidget> window = review();
+    QVERIFY(window);
+    m_navigator->open(Screen::Menu);
+    QCoreApplication::processEvents();
+    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QVERIFY(window.isNull());
 }
 
 // Guards: a review line grown too long for a hover text by a kanji with many readings, affix

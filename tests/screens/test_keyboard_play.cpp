@@ -1,6 +1,7 @@
 #include "key_press.h"
 #include "play_screen_probe.h"
 #include "screens/navigator.h"
+#include "screens/picture_button.h"
 #include "screens/screen_window.h"
 #include "shell/radicals.h"
 #include "tests/support/fake_clock.h"
@@ -32,6 +33,8 @@ private Q_SLOTS:
     void modeKeysWaitForARadical_data();
     void modeKeysWaitForARadical();
     void howToPlayOpensAndEscapeReturns();
+    void focusIsVisible_data();
+    void focusIsVisible();
     void focusedButtonAnswersEnterAndSpace_data();
     void focusedButtonAnswersEnterAndSpace();
     void answerKeysJudgeOnceAndKeepTheFocus_data();
@@ -150,6 +153,38 @@ void TestKeyboardPlay::howToPlayOpensAndEscapeReturns() {
     QVERIFY(!frameShown());
 }
 
+void TestKeyboardPlay::focusIsVisible_data() {
+    QTest::addColumn<Qt::Key>("modeKey"); // 0 stays on the menu
+    QTest::addColumn<QString>("button");
+    for (const char* name :
+         {"Command1(0)", "Command1(4)", "Command2", "Command3", "Command4(0)", "Command4(1)"})
+        QTest::newRow(name) << Qt::Key(0) << QString::fromLatin1(name);
+    for (const char* name : {"Command1", "Command2(0)", "Command2(1)"}) {
+        QTest::addRow("careful %s", name) << Qt::Key_J << QString::fromLatin1(name);
+        QTest::addRow("speed %s", name) << Qt::Key_S << QString::fromLatin1(name);
+    }
+}
+
+// Guards: a focus that moves with Tab while no pixel changes, so that Enter or Space press a
+// button nobody can see.
+void TestKeyboardPlay::focusIsVisible() {
+    QFETCH(Qt::Key, modeKey);
+    QFETCH(QString, button);
+    if (modeKey)
+        openPlay(modeKey);
+    else
+        key(Qt::Key_3); // the mode buttons show
+    auto* target = control(screen(), button);
+    key_press::target(screen());
+    QVERIFY(target->isVisible());
+    target->setFocus(Qt::TabFocusReason);
+    QVERIFY(target->hasFocus());
+    const QImage focused = target->grab().toImage();
+    key(Qt::Key_Tab);
+    QVERIFY(!target->hasFocus());
+    QVERIFY(focused != target->grab().toImage());
+}
+
 void TestKeyboardPlay::focusedButtonAnswersEnterAndSpace_data() {
     QTest::addColumn<Qt::Key>("pressed");
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -236,15 +271,26 @@ void TestKeyboardPlay::wholeGameByKeysThenAnotherGame() {
     QCOMPARE(probe.text("Label1"), QStringLiteral("80"));
     QVERIFY(probe.running("Timer2"));
 
+    // The answer buttons look usable until the rating, which disables them: they look it, and
+    // the focus moves on to the another-game button.
+    auto* exists = control(screen(), QStringLiteral("Command2(0)"));
+    control(screen(), QStringLiteral("Command1"))->setFocus();
+    const QImage usable = exists->grab().toImage();
+    exists->setFocus();
     m_clock.advance(1.0);
     tickRunningTimers(screen());
     QVERIFY(probe.shown("Command3") && probe.shown("Image5"));
+    QVERIFY(!exists->isEnabled() && !control(screen(), QStringLiteral("Command2(1)"))->isEnabled());
+    QCOMPARE(screen()->focusWidget()->objectName(), QStringLiteral("Command3"));
+    QVERIFY(exists->grab().toImage() != usable);
     key(Qt::Key_O);
     QCOMPARE(probe.gauge(), fullGauge);
     key(Qt::Key_R);
     QVERIFY(!probe.shown("Command3") && !probe.shown("Image5"));
     QCOMPARE(probe.text("Label2"), QStringLiteral("1"));
     QVERIFY(probe.gaugeShows(0, 0));
+    QVERIFY(exists->isEnabled() && control(screen(), QStringLiteral("Command2(1)"))->isEnabled());
+    QCOMPARE(exists->grab().toImage(), usable);
 }
 
 void TestKeyboardPlay::speedKeysOnlyRecordTheAnswer() {
@@ -257,9 +303,16 @@ void TestKeyboardPlay::speedKeysOnlyRecordTheAnswer() {
     }
     QVERIFY(probe.running("Timer6"));
     // The wrong key, then the right one: nothing is judged until the answer clock, which takes
-    // the last.
+    // the last. Meanwhile the last one pressed shows as held, and only that one.
+    const bool real = probe.character() <= kLastO;
+    auto* rightButton = control<PictureButton>(screen(), real ? "Command2(0)" : "Command2(1)");
+    auto* wrongButton = control<PictureButton>(screen(), real ? "Command2(1)" : "Command2(0)");
+    const QImage notHeld = rightButton->grab().toImage();
     key(answerKey(false, true));
+    QVERIFY(wrongButton->isHeld() && !rightButton->isHeld());
     key(answerKey(true, false));
+    QVERIFY(rightButton->isHeld() && !wrongButton->isHeld());
+    QVERIFY(rightButton->grab().toImage() != notHeld);
     QCOMPARE(probe.text("Label2"), QStringLiteral("1"));
     QVERIFY(probe.gaugeShows(0, 0));
     for (int i = 0; i < 30 && probe.text("Label2") == QStringLiteral("1"); ++i) {
@@ -268,6 +321,9 @@ void TestKeyboardPlay::speedKeysOnlyRecordTheAnswer() {
     }
     QCOMPARE(probe.text("Label2"), QStringLiteral("2"));
     QVERIFY(probe.gaugeShows(1, 0));
+    // The judgement took it: nothing is held any more.
+    QVERIFY(!rightButton->isHeld() && !wrongButton->isHeld());
+    QCOMPARE(rightButton->grab().toImage(), notHeld);
 }
 
 QTEST_MAIN(TestKeyboardPlay)
