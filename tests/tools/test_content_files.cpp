@@ -1,5 +1,6 @@
 #include "artwork/gauge_art.h"
 #include "artwork/painting.h"
+#include "shell/content_catalogue.h"
 #include "shell/cp932.h"
 #include "tools/content/components_table.h"
 #include "tools/content/how_to_play_text.h"
@@ -8,6 +9,7 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <QtTest>
+#include <cmath>
 
 // The generated content as the game will read it: the text, the picture sizes, the gauge and
 // the sounds.
@@ -31,6 +33,17 @@ private:
     }
     static quint32 u32(const QByteArray& b, qsizetype at) {
         return qFromLittleEndian<quint32>(b.constData() + at);
+    }
+    /// RMS of the samples of a generated 16-bit WAV, in dB of full scale.
+    static double loudness(const QString& name) {
+        const QByteArray wav = generated(QStringLiteral("音/") + name);
+        double sum = 0;
+        const qsizetype samples = (wav.size() - 44) / 2;
+        for (qsizetype i = 0; i < samples; ++i) {
+            const double s = qint16(u16(wav, 44 + 2 * i)) / 32768.0;
+            sum += s * s;
+        }
+        return samples > 0 ? 10 * std::log10(sum / double(samples)) : -200.0;
     }
 
 private Q_SLOTS:
@@ -118,8 +131,9 @@ private Q_SLOTS:
     }
 
     // Guards: a sound the player cannot decode (not 16-bit PCM), one that clips, one that
-    // clicks at its ends, or one too long for its place in the game (the crow's call must end
-    // before the fail sound one second later; a countdown beep within its one-second step).
+    // clicks at its ends, one too long for its place in the game (the crow's call must end
+    // before the fail sound one second later; a countdown beep within its one-second step), or
+    // one more than 3 dB louder (RMS) than the quietest, so that the player hears all alike.
     void soundsAreShortCleanPcm_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<double>("shortest");
@@ -161,6 +175,13 @@ private Q_SLOTS:
         QVERIFY2(peak < 32767 && peak > 8000, qPrintable(QString::number(peak)));
         QVERIFY(std::abs(qint16(u16(wav, 44))) < 200);
         QVERIFY(std::abs(qint16(u16(wav, 44 + 2 * (samples - 1)))) < 200);
+        double quietest = 0;
+        for (const QStringView other : content_catalogue::kAllSounds)
+            quietest = std::min(quietest, loudness(other.toString()));
+        QVERIFY2(
+            loudness(name) - quietest <= 3.0,
+            qPrintable(
+                QStringLiteral("%1 dB over the quietest sound").arg(loudness(name) - quietest)));
     }
 };
 

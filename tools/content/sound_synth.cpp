@@ -3,6 +3,7 @@
 #include "shell/content_catalogue.h"
 #include "tools/content/wav_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -11,8 +12,10 @@ namespace content {
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
-// Every sound peaks at this share of full scale: loud enough, never clipped.
-constexpr double kPeak = 0.7;
+// Every sound is as loud as the others: this RMS share of full scale (-16 dBFS), unless its peak
+// would pass kHighestPeak (never clipped).
+constexpr double kLoudness = 0.16;
+constexpr double kHighestPeak = 0.9;
 
 std::size_t samplesFor(double seconds) {
     return static_cast<std::size_t>(std::lround(seconds * kSampleRate));
@@ -171,18 +174,31 @@ std::vector<float> beeps(int count, double freq) {
     return mix.signal();
 }
 
+// The samples at kLoudness.
+std::vector<qint16> atLoudness(std::vector<float> signal) {
+    double sum = 0;
+    double loudest = 0;
+    for (const float s : signal) {
+        sum += double(s) * s;
+        loudest = std::max(loudest, double(std::abs(s)));
+    }
+    const double rms = signal.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(signal.size()));
+    const double peak = rms > 0 ? std::min(kHighestPeak, kLoudness * loudest / rms) : kHighestPeak;
+    return toPcm(std::move(signal), peak);
+}
+
 } // namespace
 
 std::vector<Sound> gameSounds() {
     namespace files = content_catalogue;
     return {
-        {files::kRightSound.toString(), toPcm(rightChime(), kPeak)},
-        {files::kWrongSound.toString(), toPcm(wrongBuzz(), kPeak)},
-        {files::kPassSound.toString(), toPcm(passFanfare(), kPeak)},
-        {files::kCrowSound.toString(), toPcm(crowCall(), kPeak)},
-        {files::kFailSound.toString(), toPcm(failPhrase(), kPeak)},
-        {files::kBeepSound.toString(), toPcm(beeps(2, 1046.5), kPeak)},
-        {files::kLastBeepSound.toString(), toPcm(beeps(3, 1568.0), kPeak)},
+        {files::kRightSound.toString(), atLoudness(rightChime())},
+        {files::kWrongSound.toString(), atLoudness(wrongBuzz())},
+        {files::kPassSound.toString(), atLoudness(passFanfare())},
+        {files::kCrowSound.toString(), atLoudness(crowCall())},
+        {files::kFailSound.toString(), atLoudness(failPhrase())},
+        {files::kBeepSound.toString(), atLoudness(beeps(2, 1046.5))},
+        {files::kLastBeepSound.toString(), atLoudness(beeps(3, 1568.0))},
     };
 }
 
