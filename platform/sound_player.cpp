@@ -1,47 +1,57 @@
 #include "platform/sound_player.h"
 
-#include <QAudioDevice>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/audio_output.h"
+#include "platform/sound_file.h"
+
+#include <SDL_mixer.h>
 
 SoundPlayer::SoundPlayer(const QStringList& preloadPaths, QObject* parent) : QObject(parent) {
-    for (const QString& path : preloadPaths)
-        effectFor(path);
+    audio_output::startOpening();
+    const bool open = audio_output::isOpen();
+    for (const QString& path : preloadPaths) {
+        Sound& sound = soundFor(path);
+        if (open)
+            chunkOf(sound);
+    }
 }
 
 SoundPlayer::~SoundPlayer() {
-    stop();
+    // Freeing a chunk stops it if it plays.
+    for (const Sound& sound : std::as_const(m_sounds))
+        if (sound.chunk)
+            Mix_FreeChunk(sound.chunk);
 }
 
 void SoundPlayer::play(const QString& path) {
     m_lastPlayed = path;
-    QSoundEffect* effect = effectFor(path);
-    // Stop everything first, the same sound included, so a new sound always starts from its
-    // beginning. Whether a sound plays is never read back: without a sound server the player
-    // reports playing forever, and with one the report comes late.
-    stop();
-    // Without an output device (no sound server) the game goes on in silence.
-    if (effect && !effect->audioDevice().isNull())
-        effect->play();
+    if (!audio_output::isOpen())
+        return;
+    // Whether the sound plays is never read back: the game never depends on it.
+    if (Mix_Chunk* chunk = chunkOf(soundFor(path)))
+        Mix_PlayChannel(0, chunk, 0);
+    else
+        Mix_HaltChannel(0);
 }
 
 void SoundPlayer::stop() {
-    for (QSoundEffect* effect : std::as_const(m_effects))
-        effect->stop();
+    if (audio_output::isOpen())
+        Mix_HaltChannel(0);
 }
 
-QSoundEffect* SoundPlayer::effectFor(const QString& path) {
-    if (QSoundEffect* known = m_effects.value(path))
-        return known;
-    // A missing sound is skipped: the game goes on silently.
-    if (!QFileInfo(path).isFile())
-        return nullptr;
-    auto* effect = new QSoundEffect(this);
-    effect->setObjectName(path);
-    // With no output device the sound is not even loaded: it could never be heard.
-    if (!effect->audioDevice().isNull())
-        effect->setSource(QUrl::fromLocalFile(path));
-    m_effects.insert(path, effect);
-    return effect;
+SoundPlayer::Sound& SoundPlayer::soundFor(const QString& path) {
+    auto known = m_sounds.find(path);
+    if (known != m_sounds.end())
+        return *known;
+    Sound sound;
+    sound.wav = readSoundFile(path).value_or(QByteArray());
+    return *m_sounds.insert(path, std::move(sound));
+}
+
+Mix_Chunk* SoundPlayer::chunkOf(Sound& sound) {
+    if (!sound.chunk && !sound.wav.isEmpty()) {
+        sound.chunk = Mix_LoadWAV_RW(
+            SDL_RWFromConstMem(sound.wav.constData(), static_cast<int>(sound.wav.size())), 1);
+        sound.wav = QByteArray(); // decoded, or never playable
+    }
+    return sound.chunk;
 }

@@ -5,19 +5,21 @@
 #include <QString>
 #include <QStringList>
 
-class QSoundEffect;
+struct Mix_Chunk;
 
-/// One play screen's sounds. The screen's sound files are loaded when the player is made, so a
-/// play starts at once; playing a sound cuts off the one that plays. A missing file or a machine
-/// without an audio device is skipped silently: the game goes on without sound.
+/// One play screen's sounds, played on the program's one audio output: a sound that starts
+/// stops the one that plays. The screen's sound files are read when the player is made and
+/// decoded as soon as the output is open, so a play starts at once. Nothing waits for the sound
+/// server: until the output is open, and on a machine without one, every call returns at once in
+/// silence. A sound file that is missing or cannot be played is skipped silently.
 class SoundPlayer : public QObject {
     Q_OBJECT
 public:
     explicit SoundPlayer(const QStringList& preloadPaths, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
-    /// Starts the sound file at `path` from its beginning (loading it first if it was not
-    /// preloaded), after stopping any sound of this player that still plays.
+    /// Starts the sound file at `path` from its beginning (reading it first if it was not
+    /// preloaded), stopping whatever plays.
     void play(const QString& path);
     /// Stops whatever plays.
     void stop();
@@ -25,8 +27,14 @@ public:
     QString lastPlayed() const { return m_lastPlayed; }
 
 private:
-    QSoundEffect* effectFor(const QString& path);
+    struct Sound {
+        QByteArray wav;             ///< the file, until it is decoded
+        Mix_Chunk* chunk = nullptr; ///< decoded for the output; null when it cannot play
+    };
+    Sound& soundFor(const QString& path);
+    /// The sound decoded for the open output.
+    static Mix_Chunk* chunkOf(Sound& sound);
 
-    QHash<QString, QSoundEffect*> m_effects;
+    QHash<QString, Sound> m_sounds;
     QString m_lastPlayed;
 };

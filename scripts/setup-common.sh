@@ -7,7 +7,7 @@ KQ_BUILD=${KQ_BUILD_DIR:-$KQ_ROOT/build}
 # Debian 12 packages the game builds, runs and is tested with.
 KQ_PACKAGES=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgif-dev zlib1g-dev
+    qt6-base-dev qt6-qpa-plugins libgif-dev zlib1g-dev libsdl2-mixer-dev
     fonts-ipaexfont-mincho
     xvfb xauth
 )

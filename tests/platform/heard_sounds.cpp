@@ -32,6 +32,9 @@ constexpr int kMostGlitches = 3;
 // An underrun reported by the server explains faults this near it, before or after: the server
 // reports it as it plays silence, and the sound around it is placed or resumed wrongly.
 constexpr std::int64_t kUnderrunReach = 300'000'000;
+// A sound starts at most this much earlier or later after its call than the sounds before it.
+constexpr std::int64_t kEarlierThanUsual = kRate * 20 / 1000;
+constexpr std::int64_t kLaterThanUsual = kRate * 35 / 1000;
 // A sound started and cut off within this need not be heard at all.
 constexpr std::int64_t kCutUnheard = kRate * 30 / 1000;
 
@@ -224,16 +227,30 @@ Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls
     // Each started sound in the recording, in the order of the calls.
     std::vector<Placed> placed;
     std::vector<std::int64_t> onsetOf(calls.size(), -1);
+    std::vector<std::int64_t> latencies; // from each placed sound's call to its onset
     std::int64_t after = 0;
     for (std::size_t k = 0; k < calls.size(); ++k) {
         if (calls[k].samples.empty())
             continue;
         HeardSound heard{calls[k].name};
-        // Heard at least until the next call.
+        // Heard at least until the next call. Once a few sounds are placed, it starts about as
+        // long after its call as they did: found much later, it would be the next one of its
+        // kind, and that mistake would carry on to all that follow.
         const std::int64_t until = k + 1 < calls.size() ? at[k + 1] : at[k] + kRate / 5;
+        std::int64_t from = at[k];
+        std::int64_t latest = at[k] + kLatest;
+        if (latencies.size() >= 3) {
+            std::vector<std::int64_t> recent(latencies.end() -
+                                                 std::min<std::ptrdiff_t>(std::ssize(latencies), 9),
+                                             latencies.end());
+            std::nth_element(recent.begin(), recent.begin() + std::ssize(recent) / 2, recent.end());
+            const std::int64_t usual = recent[recent.size() / 2];
+            from = std::max(from, at[k] + usual - kEarlierThanUsual);
+            latest = at[k] + usual + kLaterThanUsual;
+        }
         static const std::vector<float> kNothing;
-        const Match match = findOnset(recorded, calls[k].samples, std::max(after, at[k]),
-                                      at[k] + kLatest, std::min(until - at[k], kRate / 5),
+        const Match match = findOnset(recorded, calls[k].samples, std::max(after, from), latest,
+                                      std::min(until - at[k], kRate / 5),
                                       placed.empty() ? kNothing : calls[placed.back().call].samples,
                                       placed.empty() ? 0 : placed.back().onset,
                                       placed.empty() ? 0.0 : placed.back().gain);
@@ -244,6 +261,7 @@ Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls
             heard.onsetMs =
                 static_cast<double>(recording.timeOf(double(match.onset)) - calls[k].ns) / 1e6;
             onsetOf[k] = match.onset;
+            latencies.push_back(match.onset - at[k]);
             after = match.onset + 1;
             placed.push_back({k, hearing.sounds.size(), match.onset, 0, 0, 0, match.gain});
         } else if (k + 1 >= calls.size() || at[k + 1] - at[k] > kCutUnheard) {

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <signal.h>
 #include <string>
@@ -255,7 +256,8 @@ void PrivatePulseServer::readLog(int fd) {
                 line += buffer[i];
                 continue;
             }
-            if (line.find("Implicit underrun") != std::string::npos) {
+            // "Implicit underrun of ...", "Requesting rewind due to end of underrun."
+            if (line.find("nderrun") != std::string::npos) {
                 const std::lock_guard lock(m_mutex);
                 m_underruns.push_back(steadyNowNs());
             }
@@ -278,21 +280,28 @@ void PrivatePulseServer::stop() {
 
 std::vector<std::int64_t> PrivatePulseServer::blockStarts() const {
     constexpr std::int64_t kBlock = RecordedSound::kTimedBlock;
-    constexpr std::int64_t kNear = kRecordRate / 2;
+    // Arrivals this near: enough that some came promptly even while the recorder waited for the
+    // processor, few enough that the drift of the recording against the clock stays under 1 ms.
+    constexpr std::int64_t kNear = kRecordRate * 3;
     const auto count = static_cast<std::int64_t>(m_samples.size());
     std::vector<std::int64_t> starts;
-    std::size_t first = 0;
+    // The earliest of the arrivals in a window that slides on: their indices, earliest first.
+    std::deque<std::size_t> window;
+    std::size_t next = 0;
     for (std::int64_t block = 0; block * kBlock < std::max<std::int64_t>(count, 1); ++block) {
-        while (first < m_arrivals.size() && m_arrivals[first].first < block * kBlock - kNear)
-            ++first;
-        std::int64_t earliest = INT64_MAX;
-        for (std::size_t i = first;
-             i < m_arrivals.size() && m_arrivals[i].first <= (block + 1) * kBlock + kNear; ++i)
-            earliest = std::min(earliest, m_arrivals[i].second);
-        if (earliest == INT64_MAX) // nothing arrived near it: as the block before
-            earliest = starts.empty()
-                           ? 0
-                           : starts.back() - (block - 1) * kBlock * 1000000000 / kRecordRate;
+        for (; next < m_arrivals.size() && m_arrivals[next].first <= (block + 1) * kBlock + kNear;
+             ++next) {
+            while (!window.empty() && m_arrivals[window.back()].second >= m_arrivals[next].second)
+                window.pop_back();
+            window.push_back(next);
+        }
+        while (!window.empty() && m_arrivals[window.front()].first < block * kBlock - kNear)
+            window.pop_front();
+        // Nothing arrived near it: as the block before.
+        const std::int64_t earliest =
+            !window.empty()  ? m_arrivals[window.front()].second
+            : starts.empty() ? 0
+                             : starts.back() - (block - 1) * kBlock * 1000000000 / kRecordRate;
         starts.push_back(earliest + block * kBlock * 1000000000 / kRecordRate);
     }
     return starts;
