@@ -2,6 +2,7 @@
 // content: judging, drawing, the picture load, the gauge fill and the repaint, 10,000 presses.
 // Prints the median and the 99th percentile (goal: p99 under 2 ms).
 #include "platform/system_random.h"
+#include "printing_reporter.h"
 #include "screens/application_setup.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
@@ -20,15 +21,6 @@
 namespace {
 
 constexpr int kPresses = 10000;
-
-class PrintingReporter : public ErrorReporter {
-public:
-    void report(const ContentError& error) override {
-        QTextStream(stderr) << error.message() << "\n";
-        failed = true;
-    }
-    bool failed = false;
-};
 
 QAbstractButton* button(Navigator& navigator, const char* name) {
     return navigator.currentScreen()->findChild<QAbstractButton*>(QString::fromLatin1(name));
