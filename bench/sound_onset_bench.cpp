@@ -2,16 +2,16 @@
 // a PulseAudio server of its own whose null sink is recorded. 200 key presses, 300 ms apart; each
 // answer sound is found in the recording and its first sample timed against the press. Prints the
 // median, the 90th percentile and the maximum (goal: median at most 20 ms, max at most 40 ms).
-#include "heard_sounds.h"
 #include "platform/audio_output.h"
 #include "platform/sound_player.h"
 #include "platform/system_random.h"
 #include "printing_reporter.h"
-#include "private_pulse_server.h"
 #include "screens/application_setup.h"
 #include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "tests/support/fake_clock.h"
+#include "tests/support/heard_sounds.h"
+#include "tests/support/private_pulse_server.h"
 
 #include <QAbstractButton>
 #include <QApplication>

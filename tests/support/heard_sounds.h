@@ -1,6 +1,6 @@
 #pragma once
 
-#include "private_pulse_server.h"
+#include "tests/support/private_pulse_server.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "heard_sounds.h"
+#include "tests/support/heard_sounds.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,4 +1,4 @@
-#include "private_pulse_server.h"
+#include "tests/support/private_pulse_server.h"
 
 #include <QDir>
 #include <QFile>
