@@ -5,8 +5,9 @@
 
 namespace artwork::paint {
 
-QImage canvas(QSize size, const QColor& colour) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QImage canvas(QSize size, const QColor& colour, int scale) {
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(colour);
     return image;
 }
@@ -57,7 +58,10 @@ void ink(QPainter& painter, const QPainterPath& path, const QColor& colour, qrea
         const QRect area = path.boundingRect()
                                .adjusted(-weight - 2, -weight - 2, weight + 2, weight + 2)
                                .toAlignedRect();
-        QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+        // At the canvas's own scale, so that the layer is as sharp as the canvas.
+        const qreal scale = painter.device()->devicePixelRatio();
+        QImage layer(area.size() * scale, QImage::Format_ARGB32_Premultiplied);
+        layer.setDevicePixelRatio(scale);
         layer.fill(Qt::transparent);
         QPainter onLayer(&layer);
         onLayer.translate(-area.topLeft());

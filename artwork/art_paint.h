@@ -11,8 +11,10 @@ class QPainter;
 // Painting steps shared by the built-in pictures.
 namespace artwork::paint {
 
-/// A picture of `size` filled with `colour`, ready for an antialiased painter.
-QImage canvas(QSize size, const QColor& colour);
+/// A picture of `size` filled with `colour`, ready for an antialiased painter, with `scale`
+/// pixels to each pixel of `size`: it has that device pixel ratio, so everything is painted in
+/// the coordinates of `size` and comes out sharp at the scale.
+QImage canvas(QSize size, const QColor& colour, int scale = 1);
 
 /// The finished picture in the form the screens take: opaque 32-bit colour.
 QImage finished(const QImage& canvas);

@@ -11,45 +11,52 @@
 namespace artwork {
 namespace {
 
-// Screens are built afresh at every showing: each picture is read once and kept for the run.
-QImage kept(const QString& file) {
+// Screens are built afresh at every showing: each picture is read once and kept for the run,
+// with the device pixel ratio of its scale (set before it is shared, so its pixels stay where
+// the program holds them).
+QImage kept(const QString& file, int scale) {
     static QHash<QString, QImage> read;
     auto it = read.constFind(file);
-    if (it == read.constEnd())
-        it = read.insert(file, embeddedPicture(file));
+    if (it == read.constEnd()) {
+        QImage picture = embeddedPicture(file);
+        picture.setDevicePixelRatio(scale);
+        it = read.insert(file, picture);
+    }
     return *it;
 }
 
 } // namespace
 
 QImage embeddedPicture(const QString& file) {
-    // The files are stored uncompressed in the program, which keeps them for the whole run:
-    // the pictures read their pixels where they lie.
     const QResource resource(QStringLiteral(":/artwork/") + file);
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+    if (!resource.isValid())
         return {};
+    // Most files are stored uncompressed in the program, which keeps them for the whole run:
+    // the pictures read their pixels where they lie. The others are unpacked.
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        return raw::decode(resource.uncompressedData());
     return raw::decodeInPlace(
         QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size()));
 }
 
-QImage words(Words which) {
-    return kept(catalogue::wordsFile(which));
+QImage words(Words which, int scale) {
+    return kept(catalogue::wordsFile(which, scale), scale);
 }
 
-QImage title() {
-    return kept(catalogue::titleFile());
+QImage title(int scale) {
+    return kept(catalogue::titleFile(scale), scale);
 }
 
-QImage radicalShape(int radicalNo) {
-    return kept(catalogue::radicalFile(qBound(1, radicalNo, kRadicalCount)));
+QImage radicalShape(int radicalNo, int scale) {
+    return kept(catalogue::radicalFile(qBound(1, radicalNo, kRadicalCount), scale), scale);
 }
 
-QImage playPanel() {
-    return kept(catalogue::playPanelFile());
+QImage playPanel(int scale) {
+    return kept(catalogue::playPanelFile(scale), scale);
 }
 
-QImage emptyGauge() {
-    return kept(catalogue::gaugeFile());
+QImage emptyGauge(int scale) {
+    return kept(catalogue::gaugeFile(scale), scale);
 }
 
 QImage iconImage(int size) {

@@ -2,6 +2,7 @@
 
 #include "artwork/art_paint.h"
 #include "artwork/art_text.h"
+#include "artwork/gauge_layout.h"
 #include "artwork/painting.h"
 
 #include <QPainter>
@@ -15,25 +16,27 @@ constexpr uint kBlue = 1;
 constexpr uint kMagenta = 2;
 constexpr uint kYellow = 3;
 
-void fillRows(QImage& gauge, int top, int bottom, uint index) {
-    for (int y = top; y <= bottom; ++y) {
+void fillRows(QImage& gauge, const GaugeLayout& layout, int top, int rows, uint index) {
+    for (int y = top; y < top + rows; ++y) {
         uchar* line = gauge.scanLine(y);
-        for (int x = kGaugeInnerLeft; x <= kGaugeInnerRight; ++x)
+        for (int x = layout.innerLeft(); x < layout.innerLeft() + layout.innerWidth(); ++x)
             line[x] = uchar(index);
     }
 }
 
 // Lettering is drawn smooth into a mask and then cut at half coverage, so the gauge keeps its
-// four colours and no lettering pixel can turn white and become a fill boundary.
-void stampLabel(QImage& gauge, int top, int bottom, const QString& label, qreal pixelSize) {
-    const QRect area(kGaugeInnerLeft, top, kGaugeInnerRight - kGaugeInnerLeft + 1,
-                     bottom - top + 1);
+// four colours and no lettering pixel can turn white and become a fill boundary. The label is
+// laid out in the gauge's own pixels and drawn at `scale`.
+void stampLabel(QImage& gauge, const GaugeLayout& layout, int top, int rows, int scale,
+                const QString& label, qreal pixelSize) {
+    const QRect area(layout.innerLeft(), top, layout.innerWidth(), rows);
     QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(scale);
     mask.fill(Qt::transparent);
     {
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::Antialiasing);
-        const QRectF box(0, 0, area.width(), area.height());
+        const QRectF box(0, 0, qreal(area.width()) / scale, qreal(area.height()) / scale);
         const QPainterPath path = text::centred(label, text::mincho(pixelSize), box, 1.0);
         paint::ink(painter, path, Qt::white, 0.3);
     }
@@ -47,14 +50,16 @@ void stampLabel(QImage& gauge, int top, int bottom, const QString& label, qreal 
 
 } // namespace
 
-QImage paintEmptyGauge() {
-    QImage gauge(kGaugeWidth, kGaugeHeight, QImage::Format_Indexed8);
+QImage paintEmptyGauge(int scale) {
+    const GaugeLayout layout = gaugeLayoutAtScale(scale);
+    QImage gauge(layout.width, layout.height, QImage::Format_Indexed8);
     gauge.setColorTable({kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow});
     gauge.fill(kWhite); // the outline and every separator row stay white
-    stampLabel(gauge, 1, kGaugeFirstLine - 1, QStringLiteral("不正解"), 22);
+    stampLabel(gauge, layout, layout.line, layout.topLabel, scale, QStringLiteral("不正解"), 22);
     for (int k = 1; k <= kGaugeCells; ++k)
-        fillRows(gauge, gaugeCellTopRow(k), gaugeCellTopRow(k) + 1, kBlue);
-    stampLabel(gauge, kGaugeLastLine + 1, kGaugeHeight - 2, QStringLiteral("正解"), 22);
+        fillRows(gauge, layout, layout.cellTop(k), layout.cell, kBlue);
+    stampLabel(gauge, layout, layout.bottomLabelTop(), layout.bottomLabel(), scale,
+               QStringLiteral("正解"), 22);
     return gauge;
 }
 

@@ -1,6 +1,7 @@
 #include "artwork/gauge_check.h"
 
 #include "artwork/gauge_art.h"
+#include "artwork/gauge_layout.h"
 
 #include <QPoint>
 #include <QSize>
@@ -35,33 +36,42 @@ void checkRun(const QImage& image, QStringList& faults, const QString& what, QPo
 
 } // namespace
 
-QStringList gaugeFaults(const QImage& picture) {
-    if (picture.size() != QSize(kGaugeWidth, kGaugeHeight))
-        return {QStringLiteral("ゲージの大きさが %1 × %2 です。")
+QStringList gaugeFaults(const QImage& picture, int scale) {
+    const GaugeLayout layout = gaugeLayoutAtScale(scale);
+    if (picture.size() != QSize(layout.width, layout.height))
+        return {QStringLiteral("ゲージの大きさが %1 × %2 です（%3 × %4 でなければなりません）。")
                     .arg(picture.width())
-                    .arg(picture.height())};
+                    .arg(picture.height())
+                    .arg(layout.width)
+                    .arg(layout.height)};
     const QImage gauge = picture.convertToFormat(QImage::Format_RGB32);
-    const int right = kGaugeWidth - 1;
-    const int bottom = kGaugeHeight - 1;
+    const int right = layout.width - 1;
+    const int bottom = layout.height - 1;
+    const int inner = layout.innerWidth();
     QStringList faults;
     const QPoint across(1, 0);
     const QPoint down(0, 1);
-    checkRun(gauge, faults, QStringLiteral("外枠の上端（y 0）"), {0, 0}, across, right + 1, true);
-    checkRun(gauge, faults, QStringLiteral("外枠の下端（y %1）").arg(bottom), {0, bottom}, across,
-             right + 1, true);
-    checkRun(gauge, faults, QStringLiteral("外枠の左端（x 0）"), {0, 0}, down, bottom + 1, true);
-    checkRun(gauge, faults, QStringLiteral("外枠の右端（x %1）").arg(right), {right, 0}, down,
-             bottom + 1, true);
-    for (int k = 0; k <= kGaugeCells; ++k) {
-        const int row = gaugeLineAbove(k + 1);
-        checkRun(gauge, faults, QStringLiteral("区切り線（y %1）").arg(row), {1, row}, across,
-                 right - 1, true);
+    for (int i = 0; i < layout.line; ++i) {
+        checkRun(gauge, faults, QStringLiteral("外枠の上端（y %1）").arg(i), {0, i}, across,
+                 right + 1, true);
+        checkRun(gauge, faults, QStringLiteral("外枠の下端（y %1）").arg(bottom - i),
+                 {0, bottom - i}, across, right + 1, true);
+        checkRun(gauge, faults, QStringLiteral("外枠の左端（x %1）").arg(i), {i, 0}, down,
+                 bottom + 1, true);
+        checkRun(gauge, faults, QStringLiteral("外枠の右端（x %1）").arg(right - i), {right - i, 0},
+                 down, bottom + 1, true);
     }
+    for (int k = 1; k <= kGaugeCells + 1; ++k)
+        for (int dy = 0; dy < layout.line; ++dy) {
+            const int row = layout.lineTop(k) + dy;
+            checkRun(gauge, faults, QStringLiteral("区切り線（y %1）").arg(row),
+                     {layout.innerLeft(), row}, across, inner, true);
+        }
     for (int k = 1; k <= kGaugeCells; ++k)
-        for (int dy = 0; dy < 2; ++dy) {
-            const int row = gaugeCellTopRow(k) + dy;
+        for (int dy = 0; dy < layout.cell; ++dy) {
+            const int row = layout.cellTop(k) + dy;
             checkRun(gauge, faults, QStringLiteral("%1 番目のマス（y %2）").arg(k).arg(row),
-                     {1, row}, across, right - 1, false);
+                     {layout.innerLeft(), row}, across, inner, false);
         }
     return faults;
 }

@@ -64,8 +64,8 @@ void gaugeFrame(QPainter& painter) {
 
 } // namespace
 
-QImage paintPlayPanel() {
-    QImage image = paint::canvas({640, 400}, kPanelBlue);
+QImage paintPlayPanel(int scale) {
+    QImage image = paint::canvas({640, 400}, kPanelBlue, scale);
     QPainter painter(&image);
     gaugeFrame(painter);
     blackWindow(painter);

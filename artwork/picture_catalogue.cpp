@@ -4,43 +4,56 @@
 #include "shell/radicals.h"
 
 namespace artwork::catalogue {
+namespace {
 
-QString wordsFile(Words which) {
+// "name.pixels", or "name@2x.pixels" at a scale of 2.
+QString file(const QString& name, int scale) {
+    return scale == 1 ? name + QStringLiteral(".pixels")
+                      : QStringLiteral("%1@%2x.pixels").arg(name).arg(scale);
+}
+
+QString wordsName(Words which) {
     switch (which) {
     case Words::SpeedMode:
-        return QStringLiteral("words_speed_mode.pixels");
+        return QStringLiteral("words_speed_mode");
     case Words::CarefulMode:
-        return QStringLiteral("words_careful_mode.pixels");
+        return QStringLiteral("words_careful_mode");
     case Words::EndGame:
-        return QStringLiteral("words_end.pixels");
+        return QStringLiteral("words_end");
     case Words::HowToPlay:
-        return QStringLiteral("words_how_to_play.pixels");
+        return QStringLiteral("words_how_to_play");
     case Words::AnotherGame:
-        return QStringLiteral("words_another_game.pixels");
+        return QStringLiteral("words_another_game");
     case Words::Menu:
-        return QStringLiteral("words_menu.pixels");
+        return QStringLiteral("words_menu");
     case Words::Exists:
-        return QStringLiteral("words_exists.pixels");
+        return QStringLiteral("words_exists");
     case Words::MadeUp:
-        return QStringLiteral("words_made_up.pixels");
+        return QStringLiteral("words_made_up");
     }
     return {};
 }
 
-QString titleFile() {
-    return QStringLiteral("title.pixels");
+} // namespace
+
+QString wordsFile(Words which, int scale) {
+    return file(wordsName(which), scale);
 }
 
-QString radicalFile(int radicalNo) {
-    return QStringLiteral("radical_%1.pixels").arg(radicalNo);
+QString titleFile(int scale) {
+    return file(QStringLiteral("title"), scale);
 }
 
-QString playPanelFile() {
-    return QStringLiteral("play_panel.pixels");
+QString radicalFile(int radicalNo, int scale) {
+    return file(QStringLiteral("radical_%1").arg(radicalNo), scale);
 }
 
-QString gaugeFile() {
-    return QStringLiteral("gauge.pixels");
+QString playPanelFile(int scale) {
+    return file(QStringLiteral("play_panel"), scale);
+}
+
+QString gaugeFile(int scale) {
+    return file(QStringLiteral("gauge"), scale);
 }
 
 QString iconFile(int size) {
@@ -49,13 +62,17 @@ QString iconFile(int size) {
 
 QList<Entry> entries() {
     QList<Entry> all;
-    for (const Words which : kAllWords)
-        all.append({wordsFile(which), [which] { return paintWords(which); }});
-    all.append({titleFile(), paintTitle});
-    for (int radical = 1; radical <= kRadicalCount; ++radical)
-        all.append({radicalFile(radical), [radical] { return paintRadicalShape(radical); }});
-    all.append({playPanelFile(), paintPlayPanel});
-    all.append({gaugeFile(), paintEmptyGauge});
+    for (const int scale : kScales) {
+        for (const Words which : kAllWords)
+            all.append(
+                {wordsFile(which, scale), [which, scale] { return paintWords(which, scale); }});
+        all.append({titleFile(scale), [scale] { return paintTitle(scale); }});
+        for (int radical = 1; radical <= kRadicalCount; ++radical)
+            all.append({radicalFile(radical, scale),
+                        [radical, scale] { return paintRadicalShape(radical, scale); }});
+        all.append({playPanelFile(scale), [scale] { return paintPlayPanel(scale); }});
+        all.append({gaugeFile(scale), [scale] { return paintEmptyGauge(scale); }});
+    }
     for (const int size : kIconSizes)
         all.append({iconFile(size), [size] { return paintIcon(size); }});
     return all;

@@ -8,7 +8,9 @@
 
 // Every built-in picture under the file name it is embedded in the program with. The build paints
 // each picture once with the functions of painting.h and embeds the files, so that the screens
-// read them (artwork.h) instead of painting them at every start.
+// read them (artwork.h) instead of painting them at every start. The screens' pictures are
+// embedded at a scale of 1 and of 2, the 2x one named with "@2x" as Qt names such files
+// ("title@2x.pixels"); the icon comes in sizes of its own.
 namespace artwork::catalogue {
 
 /// One built-in picture: its file name and the painting that makes it.
@@ -17,16 +19,19 @@ struct Entry {
     std::function<QImage()> paint; ///< paints the picture at its final size
 };
 
-/// The file of a words picture.
-QString wordsFile(Words which);
+/// The scales the screens' pictures are embedded at.
+inline constexpr int kScales[] = {1, 2};
+
+/// The file of a words picture at `scale` (1 or 2).
+QString wordsFile(Words which, int scale = 1);
 /// The file of the title artwork.
-QString titleFile();
+QString titleFile(int scale = 1);
 /// The file of radical 1 to 6.
-QString radicalFile(int radicalNo);
+QString radicalFile(int radicalNo, int scale = 1);
 /// The file of the play panel.
-QString playPanelFile();
+QString playPanelFile(int scale = 1);
 /// The file of the empty gauge.
-QString gaugeFile();
+QString gaugeFile(int scale = 1);
 /// The file of the icon at one of kIconSizes.
 QString iconFile(int size);
 

@@ -86,16 +86,16 @@ QPainterPath radicalLeftPart(int radicalNo) {
     return whole;
 }
 
-QImage paintRadicalShape(int radicalNo) {
+QImage paintRadicalShape(int radicalNo, int scale) {
     // The size of the radical pictures of the play screens, which show the same form.
     const QSize size = content_catalogue::kRadicalPictureSize;
-    QImage image = paint::canvas(size, Qt::black);
+    QImage image = paint::canvas(size, Qt::black, scale);
     QPainter painter(&image);
     const QPainterPath left = radicalLeftPart(radicalNo);
-    const qreal scale = kEmPixels / kDesignEm;
-    const qreal narrowing = qMin(1.0, kMostWidth / (left.boundingRect().width() * scale));
+    const qreal em = kEmPixels / kDesignEm;
+    const qreal narrowing = qMin(1.0, kMostWidth / (left.boundingRect().width() * em));
     const QPainterPath shape =
-        text::stretched(left, scale * narrowing, scale, QRectF(QPointF(0, 0), size));
+        text::stretched(left, em * narrowing, em, QRectF(QPointF(0, 0), size));
     paint::lettering(painter, shape, Qt::white, kWeight);
     painter.end();
     return paint::finished(image);

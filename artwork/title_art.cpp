@@ -84,8 +84,8 @@ void seal(QPainter& painter) {
 
 } // namespace
 
-QImage paintTitle() {
-    QImage image = paint::canvas(kTitleSize, kPaper);
+QImage paintTitle(int scale) {
+    QImage image = paint::canvas(kTitleSize, kPaper, scale);
     QPainter painter(&image);
     paper(painter);
     border(painter);

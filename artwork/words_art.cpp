@@ -16,8 +16,8 @@ const QColor kOrangeLight(255, 170, 64);
 const QColor kOrangeDark(214, 92, 8);
 const QColor kAnswerRed(214, 24, 24);
 const QColor kAnswerYellow(255, 236, 40);
-QImage blueWords(QSize size, const QString& text, qreal margin, qreal weight) {
-    QImage image = paint::canvas(size, kBlueDark);
+QImage blueWords(QSize size, const QString& text, qreal margin, qreal weight, int scale) {
+    QImage image = paint::canvas(size, kBlueDark, scale);
     QPainter painter(&image);
     const QRect face(QPoint(0, 0), size);
     paint::buttonFace(painter, face, kBlueLight, kBlueDark);
@@ -29,9 +29,9 @@ QImage blueWords(QSize size, const QString& text, qreal margin, qreal weight) {
 
 // Letter-spaced white words on an orange face; short words get wider spacing so that all three
 // buttons carry lettering of one size and about one width.
-QImage orangeWords(const QString& text) {
+QImage orangeWords(const QString& text, int scale) {
     const QSize size(176, 50);
-    QImage image = paint::canvas(size, kOrangeDark);
+    QImage image = paint::canvas(size, kOrangeDark, scale);
     QPainter painter(&image);
     paint::buttonFace(painter, QRect(QPoint(0, 0), size), kOrangeLight, kOrangeDark);
     const qreal glyph = 29;
@@ -43,9 +43,9 @@ QImage orangeWords(const QString& text) {
     return paint::finished(image);
 }
 
-QImage answerWords(const QString& text) {
+QImage answerWords(const QString& text, int scale) {
     const QSize size(153, 57);
-    QImage image = paint::canvas(size, Qt::black);
+    QImage image = paint::canvas(size, Qt::black, scale);
     QPainter painter(&image);
     // A red frame in two lines with a black gap, like a lacquered box.
     painter.fillRect(QRect(0, 0, 153, 57), kAnswerRed);
@@ -59,24 +59,24 @@ QImage answerWords(const QString& text) {
 
 } // namespace
 
-QImage paintWords(Words which) {
+QImage paintWords(Words which, int scale) {
     switch (which) {
     case Words::SpeedMode:
-        return blueWords({184, 54}, QStringLiteral("スピードモード"), 11, 0.8);
+        return blueWords({184, 54}, QStringLiteral("スピードモード"), 11, 0.8, scale);
     case Words::CarefulMode:
-        return blueWords({184, 54}, QStringLiteral("じっくりモード"), 11, 0.8);
+        return blueWords({184, 54}, QStringLiteral("じっくりモード"), 11, 0.8, scale);
     case Words::EndGame:
-        return orangeWords(QStringLiteral("終了"));
+        return orangeWords(QStringLiteral("終了"), scale);
     case Words::HowToPlay:
-        return orangeWords(QStringLiteral("遊び方"));
+        return orangeWords(QStringLiteral("遊び方"), scale);
     case Words::AnotherGame:
-        return orangeWords(QStringLiteral("再挑戦"));
+        return orangeWords(QStringLiteral("再挑戦"), scale);
     case Words::Menu:
-        return blueWords({108, 31}, QStringLiteral("メニュー"), 7, 0.5);
+        return blueWords({108, 31}, QStringLiteral("メニュー"), 7, 0.5, scale);
     case Words::Exists:
-        return answerWords(QStringLiteral("ある"));
+        return answerWords(QStringLiteral("ある"), scale);
     case Words::MadeUp:
-        return answerWords(QStringLiteral("ない"));
+        return answerWords(QStringLiteral("ない"), scale);
     }
     return {};
 }

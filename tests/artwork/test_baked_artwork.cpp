@@ -69,24 +69,29 @@ private Q_SLOTS:
         for (const catalogue::Entry& entry : catalogue::entries())
             files.insert(entry.file);
         QCOMPARE(files.size(), catalogue::entries().size());
-        QCOMPARE(files.size(), 8 + 1 + 6 + 1 + 1 + int(std::size(kIconSizes)));
+        QCOMPARE(files.size(), 2 * (8 + 1 + 6 + 1 + 1) + int(std::size(kIconSizes)));
     }
 
-    // What the screens ask for by kind leads to that kind's picture.
+    // What the screens ask for by kind and scale leads to that kind's picture at that scale.
     void eachKindLeadsToItsPicture_data() {
         QTest::addColumn<Painting>("embedded");
         QTest::addColumn<Painting>("paint");
-        for (const Words which : kAllWords)
-            QTest::addRow("words %d", int(which))
-                << Painting([which] { return words(which); })
-                << Painting([which] { return paintWords(which); });
-        for (int radical = 1; radical <= 6; ++radical)
-            QTest::addRow("radical %d", radical)
-                << Painting([radical] { return radicalShape(radical); })
-                << Painting([radical] { return paintRadicalShape(radical); });
-        QTest::newRow("title") << Painting(title) << Painting(paintTitle);
-        QTest::newRow("play panel") << Painting(playPanel) << Painting(paintPlayPanel);
-        QTest::newRow("gauge") << Painting(emptyGauge) << Painting(paintEmptyGauge);
+        for (const int s : catalogue::kScales) {
+            for (const Words which : kAllWords)
+                QTest::addRow("words %d at %d", int(which), s)
+                    << Painting([which, s] { return words(which, s); })
+                    << Painting([which, s] { return paintWords(which, s); });
+            for (int radical = 1; radical <= 6; ++radical)
+                QTest::addRow("radical %d at %d", radical, s)
+                    << Painting([radical, s] { return radicalShape(radical, s); })
+                    << Painting([radical, s] { return paintRadicalShape(radical, s); });
+            QTest::addRow("title at %d", s)
+                << Painting([s] { return title(s); }) << Painting([s] { return paintTitle(s); });
+            QTest::addRow("play panel at %d", s) << Painting([s] { return playPanel(s); })
+                                                 << Painting([s] { return paintPlayPanel(s); });
+            QTest::addRow("gauge at %d", s) << Painting([s] { return emptyGauge(s); })
+                                            << Painting([s] { return paintEmptyGauge(s); });
+        }
     }
     void eachKindLeadsToItsPicture() {
         QFETCH(Painting, embedded);
@@ -143,11 +148,17 @@ private Q_SLOTS:
     }
 
     // The opaque pictures are read where the program holds them, not decoded into copies.
+    // At both scales, with the scale as their device pixel ratio: a copy of the 2x pictures
+    // would cost a high-DPI start several milliseconds.
     void opaquePicturesAreReadInPlace() {
-        const QResource stored(QStringLiteral(":/artwork/") + catalogue::titleFile());
-        QVERIFY(stored.isValid());
-        const auto* pixels = title().constBits();
-        QVERIFY(pixels > stored.data() && pixels < stored.data() + stored.size());
+        for (const int scale : catalogue::kScales) {
+            const QResource stored(QStringLiteral(":/artwork/") + catalogue::titleFile(scale));
+            QVERIFY(stored.isValid());
+            const QImage picture = title(scale);
+            QCOMPARE(picture.devicePixelRatio(), qreal(scale));
+            const auto* pixels = picture.constBits();
+            QVERIFY(pixels > stored.data() && pixels < stored.data() + stored.size());
+        }
     }
 
     void unknownFileGivesNoPicture() {
