@@ -3,8 +3,10 @@
 #include "platform/gif_structure.h"
 #include "shell/content_error.h"
 #include "shell/content_file.h"
+#include "shell/content_paths.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -45,5 +47,22 @@ QImage loadPictureFile(const QString& path) {
     QImage picture = reader.read();
     if (picture.isNull())
         throw ContentError(path, readerFault(reader.error()));
+    return picture;
+}
+
+QImage loadDoubleSizePicture(const QString& path, QSize baseSize) {
+    const QString file = content_paths::doubleSizePicture(path);
+    if (!QFileInfo::exists(file))
+        return {};
+    QImage picture = loadPictureFile(file);
+    const QSize wanted = baseSize * 2;
+    if (picture.size() != wanted)
+        throw ContentError(
+            file,
+            QStringLiteral("2 倍の絵の大きさが %1 × %2 です（%3 × %4 でなければなりません）。")
+                .arg(picture.width())
+                .arg(picture.height())
+                .arg(wanted.width())
+                .arg(wanted.height()));
     return picture;
 }

@@ -12,6 +12,14 @@
 // exactly that size or scales whatever size it finds. content_paths.h turns the names into paths.
 namespace content_catalogue {
 
+/// Every picture of the content, each one listed below and every radical and character picture,
+/// has a 2x form for screens of more than one device pixel to the pixel: a file beside it named
+/// with this mark before the extension, as Qt names such files ("b12@2x.gif", "waku@2x.gif"),
+/// exactly twice its size each way and drawn alike (the gauge's geometry doubled). The generator
+/// writes one for every picture; the game takes it where it is there and scales the picture
+/// itself where it is not, so content without 2x forms still plays.
+inline constexpr QStringView kDoubleSizeMark = u"@2x";
+
 /// A picture under "\data\画像\".
 struct Picture {
     QStringView fileName;

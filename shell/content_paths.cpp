@@ -1,6 +1,9 @@
 #include "shell/content_paths.h"
 
+#include "shell/content_catalogue.h"
+
 #include <QDir>
+#include <algorithm>
 
 namespace content_paths {
 
@@ -51,6 +54,14 @@ QString picture(const QString& appPath, QStringView fileName) {
 
 QString sound(const QString& appPath, QStringView fileName) {
     return join(appPath, QStringLiteral("\\音\\") + fileName.toString());
+}
+
+QString doubleSizePicture(const QString& picturePath) {
+    const qsizetype dot = picturePath.lastIndexOf(u'.');
+    const qsizetype separator =
+        std::max(picturePath.lastIndexOf(u'/'), picturePath.lastIndexOf(u'\\'));
+    const qsizetype at = dot > separator ? dot : picturePath.size();
+    return QString(picturePath).insert(at, content_catalogue::kDoubleSizeMark);
 }
 
 } // namespace content_paths

@@ -29,4 +29,8 @@ QString picture(const QString& appPath, QStringView fileName);
 /// A sound under "\音\" by file name (o.wav, pipi.wav...).
 QString sound(const QString& appPath, QStringView fileName);
 
+/// The 2x form of the picture at `picturePath`: the same name with the catalogue's mark before
+/// its extension (".../b12.gif" gives ".../b12@2x.gif").
+QString doubleSizePicture(const QString& picturePath);
+
 } // namespace content_paths

@@ -83,32 +83,45 @@ private:
             add(oFile + QStringLiteral(" / ") + xFile, why);
     }
 
-    // Loads a picture; `size` empty means any size will do.
-    QImage checkPicture(const QString& file, QSize size) {
+    // Loads a picture; `size` empty means any size will do. Its 2x form, where there is one,
+    // must decode and be twice its size; it goes to `doubled`.
+    QImage checkPicture(const QString& file, QSize size, QImage* doubled = nullptr) {
+        QImage picture;
         try {
-            const QImage picture = loadPictureFile(file);
-            if (size.isValid() && picture.size() != size) {
-                add(file,
-                    QStringLiteral("画像の大きさが %1 × %2 です（%3 × %4 でなければなりません）。")
-                        .arg(picture.width())
-                        .arg(picture.height())
-                        .arg(size.width())
-                        .arg(size.height()));
-                return {};
-            }
-            return picture;
+            picture = loadPictureFile(file);
         } catch (const ContentError& error) {
             add(error);
             return {};
         }
+        if (size.isValid() && picture.size() != size) {
+            add(file,
+                QStringLiteral("画像の大きさが %1 × %2 です（%3 × %4 でなければなりません）。")
+                    .arg(picture.width())
+                    .arg(picture.height())
+                    .arg(size.width())
+                    .arg(size.height()));
+            return {};
+        }
+        try {
+            const QImage twice = loadDoubleSizePicture(file, picture.size());
+            if (doubled)
+                *doubled = twice;
+        } catch (const ContentError& error) {
+            add(error);
+        }
+        return picture;
     }
 
     void checkGauge(const QString& file) {
-        const QImage gauge = checkPicture(file, files::kGauge.size);
+        QImage doubled;
+        const QImage gauge = checkPicture(file, files::kGauge.size, &doubled);
         if (gauge.isNull())
             return;
         for (const QString& fault : artwork::gaugeFaults(gauge))
             add(file, fault);
+        if (!doubled.isNull())
+            for (const QString& fault : artwork::gaugeFaults(doubled, 2))
+                add(content_paths::doubleSizePicture(file), fault);
     }
 
     void checkText() {

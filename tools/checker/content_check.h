@@ -18,8 +18,10 @@ struct Fault {
 
 /// Every fault of the content under `appDir` (the directory that holds data/ and 音/): missing
 /// files, list faults, lists that cannot make a game, pictures that do not decode or have the
-/// wrong size, a gauge whose cells or separators are out of place, a text that is not code page
-/// 932, sounds that are not 16-bit PCM WAV. Empty when the content is clean.
+/// wrong size, 2x forms ("@2x" files, which may be missing) that do not decode or are not twice
+/// their picture's size, a gauge whose cells or separators are out of place (in its 2x form
+/// too), a text that is not code page 932, sounds that are not 16-bit PCM WAV. Empty when the
+/// content is clean.
 QList<Fault> checkContent(const QString& appDir);
 
 /// What is wrong with a sound file for the player (RIFF/WAVE, PCM, 16-bit, some samples);

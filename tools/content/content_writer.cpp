@@ -78,25 +78,35 @@ void ContentWriter::writeLists() {
               kanjiTableBytes(m_table, m_readings));
 }
 
+void ContentWriter::writePictures(const QString& path, const std::function<QImage(int)>& paint,
+                                  const std::function<QImage(const QImage&)>& index) {
+    writeFile(path, encodeGif(index(paint(1))));
+    writeFile(content_paths::doubleSizePicture(path), encodeGif(index(paint(2))));
+}
+
 void ContentWriter::writeGlyphPictures() {
     const GlyphPictures glyphs;
+    const auto grey = [](const QImage& picture) { return toGreyLevels(picture, kGreyLevels); };
     for (int d = 1; d <= kRadicalCount; ++d)
-        writeFile(content_paths::radicalPicture(m_outDir, d),
-                  encodeGif(toGreyLevels(glyphs.radicalPicture(d), kGreyLevels)));
+        writePictures(
+            content_paths::radicalPicture(m_outDir, d),
+            [&glyphs, d](int scale) { return glyphs.radicalPicture(d, scale); }, grey);
     const QList<int> used = m_table.usedNumbers();
-    for (const int n : used)
-        writeFile(content_paths::characterPicture(m_outDir, n),
-                  encodeGif(toGreyLevels(glyphs.componentPicture(m_table.rows().at(n).glyph),
-                                         kGreyLevels)));
+    for (const int n : used) {
+        const QString glyph = m_table.rows().at(n).glyph;
+        writePictures(
+            content_paths::characterPicture(m_outDir, n),
+            [&glyphs, &glyph](int scale) { return glyphs.componentPicture(glyph, scale); }, grey);
+    }
     removeStaleCharacterPictures(used);
 }
 
-// A component taken out of every list leaves its old picture behind; it goes, so that the
+// A component taken out of every list leaves its old pictures behind; they go, so that the
 // content directory holds exactly what the table gives.
 void ContentWriter::removeStaleCharacterPictures(const QList<int>& used) {
     const QFileInfo anyPicture(content_paths::characterPicture(m_outDir, 0));
     QDir dir = anyPicture.absoluteDir();
-    static const QRegularExpression name(QStringLiteral("^b(\\d+)\\.gif$"));
+    static const QRegularExpression name(QStringLiteral("^b(\\d+)(@2x)?\\.gif$"));
     for (const QString& file : dir.entryList({QStringLiteral("b*.gif")}, QDir::Files)) {
         const QRegularExpressionMatch match = name.match(file);
         if (match.hasMatch() && !used.contains(match.captured(1).toInt()))
@@ -106,20 +116,23 @@ void ContentWriter::removeStaleCharacterPictures(const QList<int>& used) {
 
 void ContentWriter::writeArtwork() {
     namespace files = content_catalogue;
-    const auto picture = [this](const files::Picture& file, const QImage& image) {
-        writeFile(content_paths::picture(m_outDir, file.fileName),
-                  encodeGif(toPalette(image, 256)));
+    const auto picture = [this](const files::Picture& file,
+                                const std::function<QImage(int)>& paint) {
+        writePictures(content_paths::picture(m_outDir, file.fileName), paint,
+                      [](const QImage& image) { return toPalette(image, 256); });
     };
-    picture(files::kGoldMedal, medalPicture(Medal::Gold));
-    picture(files::kSilverMedal, medalPicture(Medal::Silver));
-    picture(files::kCopperMedal, medalPicture(Medal::Copper));
-    picture(files::kCrow, crowPicture());
+    for (const auto& [file, medal] :
+         {std::pair{files::kGoldMedal, Medal::Gold}, std::pair{files::kSilverMedal, Medal::Silver},
+          std::pair{files::kCopperMedal, Medal::Copper}})
+        picture(file, [medal](int scale) { return medalPicture(medal, scale); });
+    picture(files::kCrow, crowPicture);
     // Shown 3, 2, 1.
     const int steps = static_cast<int>(files::kCountdown.size());
     for (int i = 0; i < steps; ++i)
-        picture(files::kCountdown[static_cast<std::size_t>(i)], countdownPicture(steps - i));
+        picture(files::kCountdown[static_cast<std::size_t>(i)],
+                [digit = steps - i](int scale) { return countdownPicture(digit, scale); });
     // The gauge has four colours only, so its palette is exact and every pixel stays as drawn.
-    picture(files::kGauge, artwork::paintEmptyGauge());
+    picture(files::kGauge, artwork::paintEmptyGauge);
 }
 
 void ContentWriter::writeSounds() {

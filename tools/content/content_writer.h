@@ -4,7 +4,9 @@
 #include "tools/content/kanji_readings.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
+#include <functional>
 
 namespace content {
 
@@ -35,6 +37,10 @@ public:
 
 private:
     void writeLists();
+    /// Writes the picture at `path` and its 2x form beside it: `paint` draws it at a scale of 1
+    /// and of 2, `index` turns each drawing into the indexed picture that GIF stores.
+    void writePictures(const QString& path, const std::function<QImage(int)>& paint,
+                       const std::function<QImage(const QImage&)>& index);
     void writeGlyphPictures();
     void removeStaleCharacterPictures(const QList<int>& used);
     void writeArtwork();

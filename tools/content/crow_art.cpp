@@ -100,8 +100,8 @@ void paintCrow(QPainter& p) {
 
 } // namespace
 
-QImage crowPicture() {
-    QImage image(kRatingWidth, kRatingHeight, QImage::Format_RGB32);
+QImage crowPicture(int scale) {
+    QImage image = artCanvas(kRatingWidth, kRatingHeight, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintSky(p);

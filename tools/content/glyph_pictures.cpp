@@ -35,8 +35,11 @@ constexpr qreal kRadicalRightMargin = 3.0;
     throw std::runtime_error(why.toStdString());
 }
 
-QImage blackPicture(int width) {
-    QImage image(width, kGlyphHeight, QImage::Format_RGB32);
+// A black picture `width` pixels wide at `scale` device pixels to the pixel: everything is drawn
+// on it in the coordinates of its 1x form.
+QImage blackPicture(int width, int scale) {
+    QImage image(width * scale, kGlyphHeight * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::black);
     return image;
 }
@@ -107,7 +110,7 @@ QPainterPath GlyphPictures::leftPart(const QString& kanji) const {
     return left;
 }
 
-QImage GlyphPictures::radicalPicture(int radicalNo) const {
+QImage GlyphPictures::radicalPicture(int radicalNo, int scale) const {
     const QPainterPath left = leftPart(radicalSource(radicalNo));
     const QRectF box = left.boundingRect();
     const qreal room = kRadicalWidth - kRadicalLeftMargin - kRadicalRightMargin;
@@ -121,18 +124,18 @@ QImage GlyphPictures::radicalPicture(int radicalNo) const {
     transform.translate(kRadicalWidth - kRadicalRightMargin - lostWeight(narrowing) / 2, kEmTopRow);
     transform.scale(kScale * narrowing, kScale);
     transform.translate(-box.right(), kEmTop);
-    QImage image = blackPicture(kRadicalWidth);
+    QImage image = blackPicture(kRadicalWidth, scale);
     paintWhite(image, transform.map(left), lostWeight(narrowing));
     return image;
 }
 
-QImage GlyphPictures::componentPicture(const QString& glyph) const {
+QImage GlyphPictures::componentPicture(const QString& glyph, int scale) const {
     const QPainterPath path = outline(glyph);
     QTransform transform;
     transform.translate(kComponentCentreX - kRadicalWidth, kEmTopRow);
     transform.scale(kScale * kNarrowing, kScale);
     transform.translate(-kEm / 2, kEmTop);
-    QImage image = blackPicture(kCharacterWidth);
+    QImage image = blackPicture(kCharacterWidth, scale);
     paintWhite(image, transform.map(path), lostWeight(kNarrowing));
     return image;
 }

@@ -40,11 +40,13 @@ public:
     /// not the expected family.
     explicit GlyphPictures(const QString& fontFile = QString::fromLatin1(kMinchoFile));
 
-    /// The radical 1..6 in its left-hand form, 90 x 231, greyscale.
-    QImage radicalPicture(int radicalNo) const;
-    /// The component (one character) narrowed into the right part, 140 x 231, greyscale. Throws
-    /// std::runtime_error naming the font and the character when the font lacks it.
-    QImage componentPicture(const QString& glyph) const;
+    /// The radical 1..6 in its left-hand form, 90 x 231, greyscale; at a `scale` of 2 the same
+    /// drawing with twice the pixels each way (its 2x form).
+    QImage radicalPicture(int radicalNo, int scale = 1) const;
+    /// The component (one character) narrowed into the right part, 140 x 231, greyscale (twice
+    /// that each way at a `scale` of 2). Throws std::runtime_error naming the font and the
+    /// character when the font lacks it.
+    QImage componentPicture(const QString& glyph, int scale = 1) const;
 
     /// The kanji whose left part is taken as the radical's left-hand form.
     static QString radicalSource(int radicalNo);

@@ -61,9 +61,15 @@ QPainterPath star(QPointF centre, qreal outer, qreal inner) {
 
 } // namespace
 
-QImage medalPicture(Medal medal) {
+QImage artCanvas(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QImage medalPicture(Medal medal, int scale) {
     const Metal metal = metalOf(medal);
-    QImage image(kRatingWidth, kRatingHeight, QImage::Format_RGB32);
+    QImage image = artCanvas(kRatingWidth, kRatingHeight, scale);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -104,8 +110,8 @@ QImage medalPicture(Medal medal) {
     return image;
 }
 
-QImage countdownPicture(int digit) {
-    QImage image(kCountdownWidth, kCountdownHeight, QImage::Format_RGB32);
+QImage countdownPicture(int digit, int scale) {
+    QImage image = artCanvas(kCountdownWidth, kCountdownHeight, scale);
     image.fill(Qt::black);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
