@@ -1,6 +1,7 @@
 #include "screens/how_to_play_screen.h"
 
 #include "artwork/artwork.h"
+#include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
 #include "screens/picture_button.h"
 #include "shell/content_paths.h"
@@ -34,8 +35,8 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
     screen_geometry::setUpWindow(this, QStringLiteral("遊び方"), kClientWidth, kClientHeight,
                                  kWindowColour);
 
-    auto* back = new PictureButton(QStringLiteral("Command1"), artwork::words(artwork::Words::Menu),
-                                   QColor(), this);
+    auto* back = new PictureButton(QStringLiteral("Command1"),
+                                   built_in::words(artwork::Words::Menu), QColor(), this);
     back->setAccessibleName(QStringLiteral("メニュー"));
     back->setAccessibleDescription(QStringLiteral("メニューに戻ります"));
     connect(back, &QPushButton::clicked, this,

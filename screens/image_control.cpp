@@ -1,6 +1,7 @@
 #include "screens/image_control.h"
 
 #include "screens/accessible_roles.h"
+#include "screens/device_pixels.h"
 
 #include <QPainter>
 
@@ -11,20 +12,21 @@ ImageControl::ImageControl(const QString& name, bool stretch, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ImageControl::setImage(const QImage& image) {
-    m_image = image;
-    m_drawn = QPixmap();
+void ImageControl::setPicture(const HiDpiPicture& picture) {
+    m_picture = picture;
+    m_drawn = QImage();
     update();
 }
 
 void ImageControl::paintEvent(QPaintEvent*) {
-    if (m_image.isNull())
+    if (m_picture.isNull())
         return;
-    const QSize drawnSize = m_stretch ? size() : m_image.size();
-    if (m_drawn.isNull() || m_drawn.size() != drawnSize)
-        m_drawn = QPixmap::fromImage(
-            m_stretch ? m_image.scaled(drawnSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      : m_image);
+    const QSize drawnSize = m_stretch ? size() : m_picture.size();
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.isNull() || m_drawnSize != drawnSize || m_drawn.devicePixelRatio() != ratio) {
+        m_drawn = m_picture.drawn(drawnSize, ratio);
+        m_drawnSize = drawnSize;
+    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_drawn);
+    drawDevicePixels(painter, m_drawn);
 }

@@ -2,6 +2,7 @@
 
 #include "artwork/artwork.h"
 #include "round/playable_lists.h"
+#include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
 #include "screens/image_control.h"
 #include "screens/mode_frame.h"
@@ -61,12 +62,12 @@ MenuScreen::MenuScreen(SharedState& shared, ErrorPath& errorPath, QWidget* paren
 
 void MenuScreen::buildControls() {
     auto* title = new ImageControl(QStringLiteral("Image1"), false, this);
-    title->setImage(artwork::title());
+    title->setPicture(built_in::title());
     title->setAccessibleName(QStringLiteral("漢字クイズ"));
 
     for (int i = 0; i < kRadicalCount; ++i) {
         auto* button = new PictureButton(arrayElementName("Command1", i),
-                                         artwork::radicalShape(i + 1), QColor(), this);
+                                         built_in::radicalShape(i + 1), QColor(), this);
         button->setToolTip(radicalName(i + 1));
         button->setAccessibleName(radicalName(i + 1));
         button->setAccessibleDescription(
@@ -75,8 +76,9 @@ void MenuScreen::buildControls() {
         bindKey(QKeySequence(Qt::Key_1 + i), button);
     }
 
-    auto* howToPlay = new PictureButton(
-        QStringLiteral("Command2"), artwork::words(artwork::Words::HowToPlay), kWindowColour, this);
+    auto* howToPlay =
+        new PictureButton(QStringLiteral("Command2"), built_in::words(artwork::Words::HowToPlay),
+                          kWindowColour, this);
     howToPlay->setAccessibleName(QStringLiteral("遊び方"));
     howToPlay->setAccessibleDescription(QStringLiteral("遊び方を読みます"));
     connect(howToPlay, &QPushButton::clicked, this,
@@ -84,7 +86,7 @@ void MenuScreen::buildControls() {
     bindKey(QKeySequence(Qt::Key_H), howToPlay);
 
     auto* end = new PictureButton(QStringLiteral("Command3"),
-                                  artwork::words(artwork::Words::EndGame), kWindowColour, this);
+                                  built_in::words(artwork::Words::EndGame), kWindowColour, this);
     end->setAccessibleName(QStringLiteral("終了"));
     end->setAccessibleDescription(QStringLiteral("ゲームを終わります"));
     connect(end, &QPushButton::clicked, this, [this] { guarded([this] { Q_EMIT endChosen(); }); });
@@ -105,7 +107,7 @@ void MenuScreen::buildControls() {
     }};
     for (int i = 0; i < 2; ++i) {
         auto* button = new PictureButton(arrayElementName("Command4", i),
-                                         artwork::words(modes[static_cast<std::size_t>(i)].first),
+                                         built_in::words(modes[static_cast<std::size_t>(i)].first),
                                          QColor(), m_modeFrame);
         button->setAccessibleName(modes[static_cast<std::size_t>(i)].second);
         button->setAccessibleDescription(

@@ -1,7 +1,8 @@
 #include "screens/picture_button.h"
 
+#include "screens/picture_icon_engine.h"
+
 #include <QPainter>
-#include <QPixmap>
 
 namespace {
 
@@ -28,14 +29,14 @@ void paintHeld(QPainter& painter, const QRect& face) {
 
 } // namespace
 
-PictureButton::PictureButton(const QString& name, const QImage& picture, const QColor& backColour,
-                             QWidget* parent)
+PictureButton::PictureButton(const QString& name, const HiDpiPicture& picture,
+                             const QColor& backColour, QWidget* parent)
     : QPushButton(parent), m_picture(picture) {
     setObjectName(name);
     setFlat(true);
-    // The icon size equals the picture's, so the picture is never scaled (QIcon would not
-    // scale it up anyway).
-    setIcon(QIcon(QPixmap::fromImage(picture)));
+    // The icon size equals the picture's, so the picture is never scaled at a ratio of 1; at
+    // other ratios the icon gives the picture drawn for the ratio.
+    setIcon(QIcon(new PictureIconEngine(picture)));
     setIconSize(picture.size());
     setAutoFillBackground(true);
     if (backColour.isValid()) {

@@ -2,6 +2,7 @@
 
 #include "artwork/artwork.h"
 #include "platform/sound_player.h"
+#include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"
@@ -64,8 +65,8 @@ void buildPictures(QWidget* window, const PlayScreenDefinition& definition,
         controls.images[static_cast<std::size_t>(n - 1)] =
             new ImageControl(QStringLiteral("Image%1").arg(n), stretch, window);
     }
-    controls.image(1)->setImage(artwork::playPanel());
-    controls.image(4)->setImage(artwork::words(definition.banner));
+    controls.image(1)->setPicture(built_in::playPanel());
+    controls.image(4)->setPicture(built_in::words(definition.banner));
     controls.image(1)->setAccessibleName(QStringLiteral("問題の盤"));
     controls.image(4)->setAccessibleName(definition.bannerName);
     controls.image(3)->setVisible(false);
@@ -80,7 +81,7 @@ void buildPictures(QWidget* window, const PlayScreenDefinition& definition,
     if (definition.hasCountdown)
         controls.image(6)->setVisible(false);
 
-    controls.gauge = new GaugeBox(QStringLiteral("Picture1"), artwork::emptyGauge(), window);
+    controls.gauge = new GaugeBox(QStringLiteral("Picture1"), built_in::emptyGauge(), window);
     controls.gauge->setAccessibleName(QStringLiteral("正解と不正解のゲージ"));
     controls.gauge->setAccessibleDescription(gaugeDescription(false));
 }
@@ -103,7 +104,7 @@ void buildLabels(QWidget* window, PlayControls& controls) {
 
 void buildButtons(QWidget* window, PlayControls& controls) {
     controls.back = new PictureButton(QStringLiteral("Command1"),
-                                      artwork::words(artwork::Words::Menu), QColor(), window);
+                                      built_in::words(artwork::Words::Menu), QColor(), window);
     controls.back->setAccessibleName(QStringLiteral("メニュー"));
     controls.back->setAccessibleDescription(QStringLiteral("ゲームをやめてメニューに戻ります"));
 
@@ -116,14 +117,14 @@ void buildButtons(QWidget* window, PlayControls& controls) {
     for (int i = 0; i < 2; ++i) {
         const auto& [words, name, description] = answers[static_cast<std::size_t>(i)];
         auto* button = new PictureButton(screen_geometry::arrayElementName("Command2", i),
-                                         artwork::words(words), QColor(), window);
+                                         built_in::words(words), QColor(), window);
         button->setAccessibleName(name);
         button->setAccessibleDescription(description);
         controls.answers[static_cast<std::size_t>(i)] = button;
     }
 
     controls.anotherGame =
-        new PictureButton(QStringLiteral("Command3"), artwork::words(artwork::Words::AnotherGame),
+        new PictureButton(QStringLiteral("Command3"), built_in::words(artwork::Words::AnotherGame),
                           kWindowColour, window);
     controls.anotherGame->setAccessibleName(QStringLiteral("再挑戦"));
     controls.anotherGame->setAccessibleDescription(QStringLiteral("もう一度ゲームをします"));

@@ -8,6 +8,7 @@
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
 #include "shell/content_error.h"
+#include "shell/content_paths.h"
 #include "shell/radicals.h"
 
 #include <QLabel>
@@ -84,11 +85,20 @@ void PlayScreenView::setShown(PlayControl which, bool shown) {
     }
 }
 
+HiDpiPicture PlayScreenView::loadPictures(const QString& path) const {
+    QImage base = loadPictureFile(path);
+    // The 2x file is read only where it is drawn: on a screen of more than one device pixel to
+    // the pixel.
+    QImage doubled =
+        m_window->devicePixelRatioF() > 1 ? loadDoubleSizePicture(path, base.size()) : QImage();
+    return {std::move(base), std::move(doubled)};
+}
+
 void PlayScreenView::loadPicture(int imageNo, const QString& path, const QString& name) {
     ImageControl* target = m_controls.image(imageNo);
     if (!target)
         return;
-    target->setImage(loadPictureFile(path));
+    target->setPicture(loadPictures(path));
     if (!name.isNull())
         target->setAccessibleName(name);
 }
@@ -112,14 +122,20 @@ void PlayScreenView::loadCountdownPicture(int number, const QString& path) {
 }
 
 void PlayScreenView::loadGauge(const QString& path) {
-    QImage gauge = loadPictureFile(path);
+    const HiDpiPicture gauge = loadPictures(path);
     // Every fill relies on the gauge's cells and white lines: a gauge laid out otherwise would
-    // paint the wrong places, so it is a content fault like an undecodable picture.
-    const QStringList faults = artwork::gaugeFaults(gauge);
-    if (!faults.isEmpty())
-        throw ContentError(
-            path, QStringLiteral("ゲージの絵がマスの位置と合いません（%1）").arg(faults.first()));
-    m_controls.gauge->setImage(std::move(gauge));
+    // paint the wrong places, so it is a content fault like an undecodable picture. Its 2x form
+    // gives the labels drawn on a high-DPI screen, where a misplaced line would show as well.
+    for (const int scale : {1, 2}) {
+        const QImage& form = scale == 1 ? gauge.base() : gauge.doubled();
+        const QStringList faults =
+            form.isNull() ? QStringList() : artwork::gaugeFaults(form, scale);
+        if (!faults.isEmpty())
+            throw ContentError(
+                scale == 1 ? path : content_paths::doubleSizePicture(path),
+                QStringLiteral("ゲージの絵がマスの位置と合いません（%1）").arg(faults.first()));
+    }
+    m_controls.gauge->setPicture(gauge);
 }
 
 void PlayScreenView::fillGauge(int x, int y, GaugeFill fill) {

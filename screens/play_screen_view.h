@@ -1,6 +1,7 @@
 #pragma once
 
 #include "round/play_view.h"
+#include "screens/hidpi_picture.h"
 #include "screens/play_controls.h"
 #include "shell/shared_state.h"
 
@@ -27,6 +28,8 @@ public:
 
 private:
     QWidget* control(PlayControl control) const;
+    /// The picture at `path` with its 2x form where the window needs one.
+    HiDpiPicture loadPictures(const QString& path) const;
     /// Loads `ImageN`; a null name leaves its name as it is.
     void loadPicture(int imageNo, const QString& path, const QString& name);
 

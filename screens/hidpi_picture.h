@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+/// A picture of a screen in its 1x form and, when it has one, its 2x form (built-in artwork at
+/// both scales, or a content picture with its "@2x" file). Drawn for a device pixel ratio it
+/// comes from the form that fits: the 1x form at 1, the 2x form at 2, and at other ratios the 2x
+/// form (or the 1x one when there is no other) scaled smoothly to the device pixels, so that no
+/// picture is a 1x bitmap stretched by the screen.
+class HiDpiPicture {
+public:
+    HiDpiPicture() = default;
+    /// `doubled` is `base` at twice its size each way, or null.
+    HiDpiPicture(QImage base, QImage doubled = QImage());
+
+    /// The 1x form: the picture's size, and what the game reads back.
+    const QImage& base() const { return m_base; }
+    /// The 2x form, or null.
+    const QImage& doubled() const { return m_doubled; }
+    bool isNull() const { return m_base.isNull(); }
+    QSize size() const { return m_base.size(); }
+
+    /// The picture drawn over `size` pixels at `ratio` device pixels to the pixel: `size` times
+    /// `ratio` (rounded) device pixels, with that device pixel ratio, in a format that a screen
+    /// draws without converting (opaque or premultiplied 32-bit colour). A form that fits as it
+    /// is comes without a copy.
+    QImage drawn(QSize size, qreal ratio) const;
+
+private:
+    QImage m_base;
+    QImage m_doubled;
+};
