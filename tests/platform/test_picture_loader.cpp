@@ -10,13 +10,13 @@
 
 namespace {
 
-// A small four-colour picture with a known pixel in each quarter.
-QImage sample() {
-    QImage image(24, 16, QImage::Format_Indexed8);
+// A small four-colour picture with a known pixel in each quarter, 24 x 16 times `scale`.
+QImage sample(int scale = 1) {
+    QImage image(24 * scale, 16 * scale, QImage::Format_Indexed8);
     image.setColorTable({0xffffffff, 0xff0402fc, 0xffff00ff, 0xffffff00});
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 24; ++x)
-            image.setPixel(x, y, uint((x >= 12) + 2 * (y >= 8)));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, uint((x >= 12 * scale) + 2 * (y >= 8 * scale)));
     return image;
 }
 
@@ -113,6 +113,37 @@ private Q_SLOTS:
             write(QStringLiteral("broken %1.gif").arg(QTest::currentDataTag()), bytes);
         const QString got = faultOf(path);
         QVERIFY2(got.contains(fault), qPrintable(got));
+    }
+
+    // A 2x form is optional, but one that is there must be right: a bad one is a content fault
+    // naming the 2x file, as a bad 1x file would be, never a picture shown at the wrong size.
+    void doubleSizeFormsAreTakenOrNamed_data() {
+        QTest::addColumn<QByteArray>("doubled"); // empty: no 2x file
+        QTest::addColumn<QString>("fault");      // empty: loads
+        QTest::newRow("none") << QByteArray() << QString();
+        QTest::newRow("twice the size") << gifBytes(sample(2)) << QString();
+        QTest::newRow("the 1x size")
+            << gifBytes(sample()) << QStringLiteral("24 × 16 です（48 × 32");
+        QTest::newRow("broken") << m_gif.left(13) << QStringLiteral("途中で切れています");
+    }
+    void doubleSizeFormsAreTakenOrNamed() {
+        QFETCH(QByteArray, doubled);
+        QFETCH(QString, fault);
+        const QString tag = QString::fromUtf8(QTest::currentDataTag());
+        const QString path = write(QStringLiteral("%1.gif").arg(tag), m_gif);
+        const QString doubledPath = m_dir.filePath(tag + QStringLiteral("@2x.gif"));
+        if (!doubled.isEmpty())
+            write(tag + QStringLiteral("@2x.gif"), doubled);
+        try {
+            const QImage picture = loadDoubleSizePicture(path, QSize(24, 16));
+            QVERIFY2(fault.isEmpty(), "loaded");
+            QCOMPARE(picture.size(), doubled.isEmpty() ? QSize(0, 0) : QSize(48, 32));
+            if (!doubled.isEmpty())
+                QCOMPARE(picture.pixel(47, 31), QRgb(0xffffff00));
+        } catch (const ContentError& error) {
+            QCOMPARE(error.file(), doubledPath);
+            QVERIFY2(!fault.isEmpty() && error.fault().contains(fault), qPrintable(error.fault()));
+        }
     }
 
     // The program never writes a file: loading leaves a read-only file as it was.

@@ -56,6 +56,13 @@ void TestContentPaths::filesLieUnderTheAppPath_data() {
                            << QStringLiteral("/opt/game/data/画像/waku.gif");
     QTest::newRow("sound") << content_paths::sound(app, u"pipipi.wav")
                            << QStringLiteral("/opt/game/音/pipipi.wav");
+    // The 2x form: the mark goes before the extension of the file, never into a folder's name.
+    QTest::newRow("2x character 12")
+        << content_paths::doubleSizePicture(content_paths::characterPicture(app, 12))
+        << QStringLiteral("/opt/game/data/画像/b12@2x.gif");
+    QTest::newRow("2x of a file without extension in a dotted folder")
+        << content_paths::doubleSizePicture(QStringLiteral("/opt/game.d/画像/waku"))
+        << QStringLiteral("/opt/game.d/画像/waku@2x");
     // Started from the root directory: the list is found right under it.
     QTest::newRow("root directory") << content_paths::oListFile(content_paths::appPathFrom("/"), 1)
                                     << QStringLiteral("/data/ox/h1o.dat");

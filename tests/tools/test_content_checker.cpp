@@ -43,10 +43,13 @@ private:
 
     // The generated gauge with some pixels changed, saved where the game looks for it (PNG
     // bytes under the GIF name: Qt reads pictures by their content).
-    static void plantGauge(const QString& dir, const std::function<void(QImage&)>& change) {
-        QImage gauge = artwork::paintEmptyGauge().convertToFormat(QImage::Format_RGB32);
+    static void plantGauge(const QString& dir, const std::function<void(QImage&)>& change,
+                           int scale = 1) {
+        QImage gauge = artwork::paintEmptyGauge(scale).convertToFormat(QImage::Format_RGB32);
         change(gauge);
-        QVERIFY(gauge.save(picture(dir, QStringLiteral("waku.gif")), "PNG"));
+        QVERIFY(gauge.save(
+            picture(dir, scale == 1 ? QStringLiteral("waku.gif") : QStringLiteral("waku@2x.gif")),
+            "PNG"));
     }
 
 private Q_SLOTS:
@@ -101,6 +104,14 @@ private Q_SLOTS:
         QTest::newRow("gauge separator painted over") << Plant([](const QString& d) {
             plantGauge(d, [](QImage& g) { g.setPixel(40, 33, artwork::kGaugeBlue); });
         }) << QStringLiteral("waku.gif") << QStringLiteral("y 33");
+        QTest::newRow("2x character picture of the 1x size") << Plant([](const QString& d) {
+            QFile::remove(picture(d, "b4@2x.gif"));
+            QFile::copy(picture(d, "b4.gif"), picture(d, "b4@2x.gif"));
+        }) << QStringLiteral("b4@2x.gif") << QStringLiteral("280 × 462");
+        QTest::newRow("2x gauge separator painted over") << Plant([](const QString& d) {
+            plantGauge(
+                d, [](QImage& g) { g.setPixel(80, 67, artwork::kGaugeBlue); }, 2);
+        }) << QStringLiteral("waku@2x.gif") << QStringLiteral("y 67");
         QTest::newRow("sound that is not 16-bit PCM") << Plant([](const QString& d) {
             // A float WAV header: format 3, 32 bits.
             const char header[] = "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x03\0\x01\0"
