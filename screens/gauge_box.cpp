@@ -32,7 +32,7 @@ void GaugeBox::setPicture(const HiDpiPicture& picture) {
     // Opaque 32-bit colour once, so that every fill paints in place and every repaint copies
     // the pixels without a conversion.
     m_image = picture.base().convertToFormat(QImage::Format_RGB32);
-    m_labels = picture.doubled();
+    m_picture = picture;
     m_laidOut = QImage();
     update();
 }
@@ -111,8 +111,9 @@ void GaugeBox::paintEvent(QPaintEvent*) {
     if (!laidOut() || m_laidOut.size() != size || m_ratio != ratio) {
         m_ratio = ratio;
         m_layout = artwork::gaugeLayoutFor(size.width(), size.height(), ratio);
-        m_laidOut = m_labels.isNull() ? artwork::layOutGauge(m_image, m_image, 1, m_layout)
-                                      : artwork::layOutGauge(m_image, m_labels, 2, m_layout);
+        const QImage& labels = m_picture.doubled();
+        m_laidOut = labels.isNull() ? artwork::layOutGauge(m_image, m_image, 1, m_layout)
+                                    : artwork::layOutGauge(m_image, labels, 2, m_layout);
     }
     drawDevicePixels(painter, m_laidOut);
 }

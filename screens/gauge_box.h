@@ -48,8 +48,8 @@ private:
     bool laidOut() const { return !m_laidOut.isNull(); }
 
     QImage m_image;
-    QImage m_labels;  ///< the 2x form, whose labels are drawn on screens above a ratio of 1
-    QImage m_laidOut; ///< the gauge in device pixels, as last shown; null at a ratio of 1
+    HiDpiPicture m_picture; ///< its 2x form gives the labels drawn above a ratio of 1
+    QImage m_laidOut;       ///< the gauge in device pixels, as last shown; null at a ratio of 1
     artwork::GaugeLayout m_layout;
     qreal m_ratio = 1;
     CellText m_cellText;

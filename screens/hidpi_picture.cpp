@@ -1,6 +1,7 @@
 #include "screens/hidpi_picture.h"
 
 #include <QPainter>
+#include <utility>
 
 namespace {
 
@@ -20,16 +21,34 @@ QImage reduced(const QImage& source, QSize device) {
 } // namespace
 
 HiDpiPicture::HiDpiPicture(QImage base, QImage doubled)
-    : m_base(std::move(base)), m_doubled(std::move(doubled)) {
+    : m_base(std::move(base)),
+      m_doubled(std::make_shared<Doubled>(Doubled{{}, std::move(doubled)})) {
     // Each form carries its own ratio, so that it is drawn as it is, without a copy.
     m_base.setDevicePixelRatio(1);
-    m_doubled.setDevicePixelRatio(2);
+    m_doubled->image.setDevicePixelRatio(2);
+}
+
+HiDpiPicture::HiDpiPicture(QImage base, std::function<QImage()> readDoubled)
+    : m_base(std::move(base)),
+      m_doubled(std::make_shared<Doubled>(Doubled{std::move(readDoubled), {}})) {
+    m_base.setDevicePixelRatio(1);
+}
+
+const QImage& HiDpiPicture::doubled() const {
+    static const QImage none;
+    if (!m_doubled)
+        return none;
+    if (m_doubled->read) {
+        m_doubled->image = std::exchange(m_doubled->read, nullptr)();
+        m_doubled->image.setDevicePixelRatio(2);
+    }
+    return m_doubled->image;
 }
 
 QImage HiDpiPicture::drawn(QSize size, qreal ratio) const {
     const QSize device = (QSizeF(size) * ratio).toSize();
-    const bool fromDoubled = ratio > 1 && !m_doubled.isNull();
-    const QImage& source = fromDoubled ? m_doubled : m_base;
+    const bool fromDoubled = ratio > 1 && !doubled().isNull();
+    const QImage& source = fromDoubled ? doubled() : m_base;
     QImage image = source;
     if (source.size() != device)
         image = fromDoubled && device.width() < source.width()

@@ -2,22 +2,27 @@
 
 #include <QImage>
 #include <QSize>
+#include <functional>
+#include <memory>
 
 /// A picture of a screen in its 1x form and, when it has one, its 2x form (built-in artwork at
 /// both scales, or a content picture with its "@2x" file). Drawn for a device pixel ratio it
 /// comes from the form that fits: the 1x form at 1, the 2x form at 2, and at other ratios the 2x
 /// form (or the 1x one when there is no other) scaled smoothly to the device pixels, so that no
-/// picture is a 1x bitmap stretched by the screen.
+/// picture is a 1x bitmap stretched by the screen. A 2x form can be read when it is first asked
+/// for, so that a screen at a ratio of 1 never reads one; copies share it.
 class HiDpiPicture {
 public:
     HiDpiPicture() = default;
     /// `doubled` is `base` at twice its size each way, or null.
     HiDpiPicture(QImage base, QImage doubled = QImage());
+    /// The 2x form comes from `readDoubled` when it is first asked for.
+    HiDpiPicture(QImage base, std::function<QImage()> readDoubled);
 
     /// The 1x form: the picture's size, and what the game reads back.
     const QImage& base() const { return m_base; }
     /// The 2x form, or null.
-    const QImage& doubled() const { return m_doubled; }
+    const QImage& doubled() const;
     bool isNull() const { return m_base.isNull(); }
     QSize size() const { return m_base.size(); }
 
@@ -28,6 +33,12 @@ public:
     QImage drawn(QSize size, qreal ratio) const;
 
 private:
+    /// The 2x form, read once for the picture and its copies.
+    struct Doubled {
+        std::function<QImage()> read;
+        QImage image;
+    };
+
     QImage m_base;
-    QImage m_doubled;
+    std::shared_ptr<Doubled> m_doubled;
 };
