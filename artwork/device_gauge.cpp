@@ -41,7 +41,9 @@ QImage layOutGauge(const QImage& gauge, const QImage& labels, int labelsScale,
                 to[x] = from[gaugeMapColumn(x, layout, own)];
         }
     const GaugeLayout source = gaugeLayoutAtScale(labelsScale);
-    const QImage drawn = labels.convertToFormat(QImage::Format_RGB32);
+    // Pixel for pixel: a 2x form carries a ratio of 2, which would draw it at half its size.
+    QImage drawn = labels.convertToFormat(QImage::Format_RGB32);
+    drawn.setDevicePixelRatio(1);
     placeLabel(out, QRect(layout.innerLeft(), layout.line, layout.innerWidth(), layout.topLabel),
                drawn.copy(source.innerLeft(), source.line, source.innerWidth(), source.topLabel));
     placeLabel(out,

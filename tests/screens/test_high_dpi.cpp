@@ -46,6 +46,16 @@ int fineBlocks(const QImage& image) {
     return fine;
 }
 
+// The bounds of what differs from the ground (the colour of the top-left pixel) in `image`.
+QRect inkBounds(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 // One maximal run of rows down a column of the gauge: white (a line or the outline) or not.
 struct Run {
     bool white;
@@ -224,10 +234,21 @@ void TestHighDpi::checkGauge() {
         QCOMPARE(cell, 2 * qRound(ratio()));
     }
     QVERIFY(cell > line);
-    // The labels are lettered at the ratio, not 1x lettering stretched.
-    if (ratio() == 2) {
-        const QImage label = window.copy(box.left(), runs[1].top, box.width(), runs[1].rows);
-        QVERIFY2(fineBlocks(label) > 20, qPrintable(QString::number(fineBlocks(label))));
+    // The labels fill their strips, centred, as at a ratio of 1; and are lettered at the ratio,
+    // not 1x lettering stretched.
+    for (const int strip : {1, 2 + 2 * artwork::kGaugeCells + 1}) {
+        const QImage label = window.copy(box.left() + line, runs[strip].top, box.width() - 2 * line,
+                                         runs[strip].rows);
+        const QRect ink = inkBounds(label);
+        QVERIFY2(ink.width() > label.width() / 4 && ink.height() > label.height() / 3,
+                 qPrintable(QStringLiteral("%1 x %2 in %3 x %4")
+                                .arg(ink.width())
+                                .arg(ink.height())
+                                .arg(label.width())
+                                .arg(label.height())));
+        QVERIFY(qAbs(ink.left() - (label.width() - 1 - ink.right())) <= 3);
+        if (ratio() == 2)
+            QVERIFY2(fineBlocks(label) > 20, qPrintable(QString::number(fineBlocks(label))));
     }
     for (int k = 0; k <= artwork::kGaugeCells; ++k) {
         const Run& white = runs[2 + 2 * k];
