@@ -29,25 +29,40 @@ QString readerFault(QImageReader::ImageReaderError error) {
 
 } // namespace
 
-QImage loadPictureFile(const QString& path) {
+PictureFile readPictureFile(const QString& path) {
     // Throws for a missing, oversized or special file.
-    QByteArray bytes = readContentFile(path, kLargeFileLimit);
-    if (bytes.isEmpty())
+    PictureFile file{path, readContentFile(path, kLargeFileLimit), {}};
+    if (file.bytes.isEmpty())
         throw ContentError(path, QStringLiteral("ファイルが空です。"));
     // Qt's GIF decoder shows a cut-off file as a picture with a blank lower part; a picture the
     // player must judge would be wrong without a word, so the file's blocks are checked first.
-    if (isGifSignature(bytes)) {
-        const QString fault = gifStructureFault(bytes);
+    if (isGifSignature(file.bytes)) {
+        const QString fault = gifStructureFault(file.bytes);
         if (!fault.isEmpty())
             throw ContentError(path, fault);
     }
+    QBuffer buffer(&file.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    file.size = reader.size();
+    if (!file.size.isValid())
+        throw ContentError(path, readerFault(reader.error()));
+    return file;
+}
+
+QImage decodePicture(const PictureFile& file) {
+    QByteArray bytes = file.bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     QImage picture = reader.read();
     if (picture.isNull())
-        throw ContentError(path, readerFault(reader.error()));
+        throw ContentError(file.path, readerFault(reader.error()));
     return picture;
+}
+
+QImage loadPictureFile(const QString& path) {
+    return decodePicture(readPictureFile(path));
 }
 
 QImage loadDoubleSizePicture(const QString& path, QSize baseSize) {

@@ -21,34 +21,47 @@ QImage reduced(const QImage& source, QSize device) {
 } // namespace
 
 HiDpiPicture::HiDpiPicture(QImage base, QImage doubled)
-    : m_base(std::move(base)),
-      m_doubled(std::make_shared<Doubled>(Doubled{{}, std::move(doubled)})) {
+    : m_size(base.size()), m_base(std::make_shared<Form>(Form{{}, std::move(base)})),
+      m_doubled(std::make_shared<Form>(Form{{}, std::move(doubled)})) {
     // Each form carries its own ratio, so that it is drawn as it is, without a copy.
-    m_base.setDevicePixelRatio(1);
+    m_base->image.setDevicePixelRatio(1);
     m_doubled->image.setDevicePixelRatio(2);
 }
 
 HiDpiPicture::HiDpiPicture(QImage base, std::function<QImage()> readDoubled)
-    : m_base(std::move(base)),
-      m_doubled(std::make_shared<Doubled>(Doubled{std::move(readDoubled), {}})) {
-    m_base.setDevicePixelRatio(1);
+    : m_size(base.size()), m_base(std::make_shared<Form>(Form{{}, std::move(base)})),
+      m_doubled(std::make_shared<Form>(Form{std::move(readDoubled), {}})) {
+    m_base->image.setDevicePixelRatio(1);
+}
+
+HiDpiPicture::HiDpiPicture(QSize size, std::function<QImage()> readBase, QImage doubled)
+    : m_size(size), m_base(std::make_shared<Form>(Form{std::move(readBase), {}})),
+      m_doubled(std::make_shared<Form>(Form{{}, std::move(doubled)})) {
+    m_doubled->image.setDevicePixelRatio(2);
+}
+
+const QImage& HiDpiPicture::Form::get(int ratio) {
+    if (read) {
+        image = std::exchange(read, nullptr)();
+        image.setDevicePixelRatio(ratio);
+    }
+    return image;
+}
+
+const QImage& HiDpiPicture::base() const {
+    static const QImage none;
+    return m_base ? m_base->get(1) : none;
 }
 
 const QImage& HiDpiPicture::doubled() const {
     static const QImage none;
-    if (!m_doubled)
-        return none;
-    if (m_doubled->read) {
-        m_doubled->image = std::exchange(m_doubled->read, nullptr)();
-        m_doubled->image.setDevicePixelRatio(2);
-    }
-    return m_doubled->image;
+    return m_doubled ? m_doubled->get(2) : none;
 }
 
 QImage HiDpiPicture::drawn(QSize size, qreal ratio) const {
     const QSize device = (QSizeF(size) * ratio).toSize();
     const bool fromDoubled = ratio > 1 && !doubled().isNull();
-    const QImage& source = fromDoubled ? doubled() : m_base;
+    const QImage& source = fromDoubled ? doubled() : base();
     QImage image = source;
     if (source.size() != device)
         image = fromDoubled && device.width() < source.width()

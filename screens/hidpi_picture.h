@@ -18,13 +18,16 @@ public:
     HiDpiPicture(QImage base, QImage doubled = QImage());
     /// The 2x form comes from `readDoubled` when it is first asked for.
     HiDpiPicture(QImage base, std::function<QImage()> readDoubled);
+    /// A picture of `size` pixels shown from `doubled`, its 2x form; the 1x form comes from
+    /// `readBase` when it is first asked for, which a high-DPI screen never does.
+    HiDpiPicture(QSize size, std::function<QImage()> readBase, QImage doubled);
 
-    /// The 1x form: the picture's size, and what the game reads back.
-    const QImage& base() const { return m_base; }
+    /// The 1x form: what the game reads back, and what a screen at a ratio of 1 draws.
+    const QImage& base() const;
     /// The 2x form, or null.
     const QImage& doubled() const;
-    bool isNull() const { return m_base.isNull(); }
-    QSize size() const { return m_base.size(); }
+    bool isNull() const { return m_size.isEmpty(); }
+    QSize size() const { return m_size; }
 
     /// The picture drawn over `size` pixels at `ratio` device pixels to the pixel: `size` times
     /// `ratio` (rounded) device pixels, with that device pixel ratio, in a format that a screen
@@ -33,12 +36,14 @@ public:
     QImage drawn(QSize size, qreal ratio) const;
 
 private:
-    /// The 2x form, read once for the picture and its copies.
-    struct Doubled {
+    /// One form, read once for the picture and its copies.
+    struct Form {
         std::function<QImage()> read;
         QImage image;
+        const QImage& get(int ratio);
     };
 
-    QImage m_base;
-    std::shared_ptr<Doubled> m_doubled;
+    QSize m_size;
+    std::shared_ptr<Form> m_base;
+    std::shared_ptr<Form> m_doubled;
 };

@@ -94,11 +94,33 @@ HiDpiPicture PlayScreenView::loadPictures(const QString& path) const {
     return {std::move(base), std::move(doubled)};
 }
 
+HiDpiPicture PlayScreenView::loadShownPicture(const QString& path) const {
+    const PictureFile file = readPictureFile(path);
+    QImage doubled =
+        m_window->devicePixelRatioF() > 1 ? loadDoubleSizePicture(path, file.size) : QImage();
+    if (doubled.isNull())
+        return HiDpiPicture(decodePicture(file));
+    // A high-DPI screen shows the 2x form alone, so each question decodes one picture, not
+    // two. The 1x form is decoded only if asked for (the window moved to a screen of ratio 1);
+    // a 1x file whose header and blocks read but whose data does not is then drawn from the
+    // 2x form, as an exception cannot leave a paint.
+    return HiDpiPicture(
+        file.size,
+        [file, doubled] {
+            try {
+                return decodePicture(file);
+            } catch (const ContentError&) {
+                return doubled.scaled(file.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            }
+        },
+        doubled);
+}
+
 void PlayScreenView::loadPicture(int imageNo, const QString& path, const QString& name) {
     ImageControl* target = m_controls.image(imageNo);
     if (!target)
         return;
-    target->setPicture(loadPictures(path));
+    target->setPicture(loadShownPicture(path));
     if (!name.isNull())
         target->setAccessibleName(name);
 }

@@ -28,8 +28,12 @@ public:
 
 private:
     QWidget* control(PlayControl control) const;
-    /// The picture at `path` with its 2x form where the window needs one.
+    /// The picture at `path` and, on a high-DPI screen, its 2x form, both decoded (the gauge's
+    /// fills and checks need both).
     HiDpiPicture loadPictures(const QString& path) const;
+    /// The same for a picture that is only shown: on a high-DPI screen with a 2x form, the
+    /// 1x form is decoded only when asked for.
+    HiDpiPicture loadShownPicture(const QString& path) const;
     /// Loads `ImageN`; a null name leaves its name as it is.
     void loadPicture(int imageNo, const QString& path, const QString& name);
 
