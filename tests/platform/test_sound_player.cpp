@@ -82,9 +82,11 @@ private:
         player.play(generatedSound(name));
     }
     /// Plays `scenario` and how its calls were heard, once the recording holds all of them.
-    /// Faults near an underrun of the server (a busy machine) are excused; played again, up to
-    /// three times, while they are more than a tenth of the calls.
+    /// Faults near an underrun of the server (a busy machine) are excused while they are at most
+    /// a tenth of the calls. Any other outcome is played again, up to kPlays times: a fault of
+    /// the player comes back every time, one that a stall of the machine makes does not.
     Hearing heard(const std::function<void()>& scenario);
+    static constexpr int kPlays = 4;
 
     PrivatePulseServer m_server;
     std::map<QString, std::vector<float>> m_samples;
@@ -107,7 +109,7 @@ void TestSoundPlayer::initTestCase() {
 }
 
 Hearing TestSoundPlayer::heard(const std::function<void()>& scenario) {
-    for (int attempt = 1;; ++attempt) {
+    for (int play = 1;; ++play) {
         m_calls.clear();
         scenario();
         std::int64_t until = 0;
@@ -118,18 +120,17 @@ Hearing TestSoundPlayer::heard(const std::function<void()>& scenario) {
         Hearing hearing = hear(m_server.recording(), m_calls, m_server.underruns());
         if (!recorded)
             hearing.faults.prepend(QStringLiteral("the recording stopped"));
-        if (hearing.excused.isEmpty())
+        if (std::ssize(hearing.excused) * 10 > std::ssize(m_calls))
+            hearing.faults << QStringLiteral("the machine was too busy to hear %1 sounds")
+                                  .arg(hearing.excused.size());
+        if (!hearing.excused.isEmpty())
+            qWarning("play %d: %lld faults near underruns of the server (a busy machine), the "
+                     "first: %s",
+                     play, static_cast<long long>(hearing.excused.size()),
+                     qPrintable(hearing.excused.first()));
+        if (hearing.faults.isEmpty() || play == kPlays)
             return hearing;
-        qWarning("%lld faults near underruns of the server (a busy machine), the first: %s",
-                 static_cast<long long>(hearing.excused.size()),
-                 qPrintable(hearing.excused.first()));
-        // Too much of it left unheard to tell: again.
-        if (std::ssize(hearing.excused) * 10 <= std::ssize(m_calls) || attempt == 3) {
-            if (std::ssize(hearing.excused) * 10 > std::ssize(m_calls))
-                hearing.faults << QStringLiteral("the machine was too busy to hear %1 sounds")
-                                      .arg(hearing.excused.size());
-            return hearing;
-        }
+        qWarning("play %d of %d: %s", play, kPlays, qPrintable(hearing.faults.join(u"; ")));
     }
 }
 
