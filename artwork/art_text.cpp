@@ -1,10 +1,15 @@
 #include "artwork/art_text.h"
 
+#include "facts/font_faces.h"
+
 #include <QFontDatabase>
 #include <QTransform>
 
 namespace artwork::text {
 namespace {
+
+using font_faces::kMinchoFamily;
+using font_faces::kMinchoFile;
 
 // The font file is used only when fontconfig does not know the family.
 QString minchoFamily() {
@@ -23,8 +28,10 @@ QString minchoFamily() {
 QFont mincho(qreal pixelSize) {
     QFont font;
     // Other Japanese mincho faces stand in where the IPA font is not installed (Windows).
-    font.setFamilies({minchoFamily(), QStringLiteral("IPAMincho"), QStringLiteral("MS Mincho"),
-                      QStringLiteral("Yu Mincho")});
+    QStringList families{minchoFamily(), QString::fromLatin1(font_faces::kOlderMinchoFamily)};
+    for (const char* family : font_faces::kWindowsMinchoFamilies)
+        families << QString::fromLatin1(family);
+    font.setFamilies(families);
     font.setPixelSize(qRound(pixelSize));
     font.setStyleStrategy(QFont::PreferOutline);
     font.setHintingPreference(QFont::PreferNoHinting);

@@ -9,14 +9,8 @@
 // it can be centred on its ink and scaled to fit.
 namespace artwork::text {
 
-/// The Japanese mincho face every picture is lettered in, and Debian's file of it
-/// (fonts-ipaexfont-mincho). The content generator draws from the file itself, so that no
-/// fallback can slip in a Chinese or gothic form.
-inline constexpr const char* kMinchoFamily = "IPAexMincho";
-inline constexpr const char* kMinchoFile = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
-
-/// The Japanese mincho face at `pixelSize`; the font file is registered with Qt on first use when
-/// fontconfig does not already offer it.
+/// The Japanese mincho face (font_faces::kMinchoFamily) at `pixelSize`; the font file is registered
+/// with Qt on first use when fontconfig does not already offer it.
 QFont mincho(qreal pixelSize);
 
 /// `text` as an outline in `font`, with `spacing` extra pixels between characters, its ink box

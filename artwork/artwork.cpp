@@ -3,7 +3,7 @@
 #include "artwork/baked_icon_engine.h"
 #include "artwork/picture_catalogue.h"
 #include "artwork/raw_picture.h"
-#include "shell/radicals.h"
+#include "facts/radicals.h"
 
 #include <QHash>
 #include <QResource>

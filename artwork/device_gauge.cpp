@@ -32,7 +32,7 @@ QImage layOutGauge(const QImage& gauge, const QImage& labels, int labelsScale,
     const QImage cells = gauge.convertToFormat(QImage::Format_RGB32);
     QImage out(layout.width, layout.height, QImage::Format_RGB32);
     out.fill(kGaugeWhite); // the outline and the lines
-    for (int k = 1; k <= kGaugeCells; ++k)
+    for (int k = 1; k <= gauge::kCells; ++k)
         for (int row = layout.cellTop(k); row < layout.cellTop(k) + layout.cell; ++row) {
             const auto* from =
                 reinterpret_cast<const QRgb*>(cells.constScanLine(gaugeMapRow(row, layout, own)));

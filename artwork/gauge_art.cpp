@@ -56,7 +56,7 @@ QImage paintEmptyGauge(int scale) {
     gauge.setColorTable({kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow});
     gauge.fill(kWhite); // the outline and every separator row stay white
     stampLabel(gauge, layout, layout.line, layout.topLabel, scale, QStringLiteral("不正解"), 22);
-    for (int k = 1; k <= kGaugeCells; ++k)
+    for (int k = 1; k <= gauge::kCells; ++k)
         fillRows(gauge, layout, layout.cellTop(k), layout.cell, kBlue);
     stampLabel(gauge, layout, layout.bottomLabelTop(), layout.bottomLabel(), scale,
                QStringLiteral("正解"), 22);

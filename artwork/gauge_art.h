@@ -1,6 +1,6 @@
 #pragma once
 
-#include "artwork/gauge_geometry.h"
+#include "facts/gauge_geometry.h"
 
 #include <QRgb>
 

@@ -61,13 +61,13 @@ QStringList gaugeFaults(const QImage& picture, int scale) {
         checkRun(gauge, faults, QStringLiteral("外枠の右端（x %1）").arg(right - i), {right - i, 0},
                  down, bottom + 1, true);
     }
-    for (int k = 1; k <= kGaugeCells + 1; ++k)
+    for (int k = 1; k <= gauge::kCells + 1; ++k)
         for (int dy = 0; dy < layout.line; ++dy) {
             const int row = layout.lineTop(k) + dy;
             checkRun(gauge, faults, QStringLiteral("区切り線（y %1）").arg(row),
                      {layout.innerLeft(), row}, across, inner, true);
         }
-    for (int k = 1; k <= kGaugeCells; ++k)
+    for (int k = 1; k <= gauge::kCells; ++k)
         for (int dy = 0; dy < layout.cell; ++dy) {
             const int row = layout.cellTop(k) + dy;
             checkRun(gauge, faults, QStringLiteral("%1 番目のマス（y %2）").arg(k).arg(row),

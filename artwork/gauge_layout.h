@@ -1,6 +1,6 @@
 #pragma once
 
-#include "artwork/gauge_geometry.h"
+#include "facts/gauge_geometry.h"
 
 // The gauge laid out in whole device pixels, for screens with more than one device pixel to
 // the pixel. Drawn as they fall, the 2-pixel cells and 1-pixel lines would take 3 and 1.5 device
@@ -14,11 +14,11 @@ namespace artwork {
 
 /// Where the parts of the gauge lie in a picture of it, in that picture's pixels.
 struct GaugeLayout {
-    int width = kGaugeWidth;
-    int height = kGaugeHeight;
-    int line = 1;                       ///< rows of each white line, columns of the outline
-    int cell = kGaugeCellPitch - 1;     ///< rows of each cell
-    int topLabel = kGaugeFirstLine - 1; ///< rows of the label strip above the first line
+    int width = gauge::kWidth;
+    int height = gauge::kHeight;
+    int line = 1;                         ///< rows of each white line, columns of the outline
+    int cell = gauge::kCellPitch - 1;     ///< rows of each cell
+    int topLabel = gauge::kFirstLine - 1; ///< rows of the label strip above the first line
 
     constexpr int pitch() const { return cell + line; }
     /// First row of the white line above cell k (k = 1..101: 101 is the line below cell 100).
@@ -26,7 +26,7 @@ struct GaugeLayout {
     /// First row of cell k counted from the top (k = 1..100).
     constexpr int cellTop(int k) const { return lineTop(k) + line; }
     /// First row of the label strip below the last line, and its rows.
-    constexpr int bottomLabelTop() const { return lineTop(kGaugeCells + 1) + line; }
+    constexpr int bottomLabelTop() const { return lineTop(gauge::kCells + 1) + line; }
     constexpr int bottomLabel() const { return height - line - bottomLabelTop(); }
     /// The columns inside the outline, which every cell and white line spans.
     constexpr int innerLeft() const { return line; }
@@ -88,13 +88,13 @@ constexpr int gaugeMapColumn(int column, const GaugeLayout& from, const GaugeLay
 
 /// The gauge's own geometry at a whole `scale`: every row and column `scale` times over.
 constexpr GaugeLayout gaugeLayoutAtScale(int scale) {
-    return {kGaugeWidth * scale, kGaugeHeight * scale, scale, (kGaugeCellPitch - 1) * scale,
-            (kGaugeFirstLine - 1) * scale};
+    return {gauge::kWidth * scale, gauge::kHeight * scale, scale, (gauge::kCellPitch - 1) * scale,
+            (gauge::kFirstLine - 1) * scale};
 }
 
-static_assert(gaugeLayoutAtScale(1).cellTop(1) == gaugeCellTopRow(1));
-static_assert(gaugeLayoutAtScale(1).lineTop(kGaugeCells + 1) == kGaugeLastLine);
-static_assert(gaugeLayoutAtScale(1).bottomLabel() == kGaugeHeight - 2 - kGaugeLastLine);
+static_assert(gaugeLayoutAtScale(1).cellTop(1) == gauge::cellTopRow(1));
+static_assert(gaugeLayoutAtScale(1).lineTop(gauge::kCells + 1) == gauge::kLastLine);
+static_assert(gaugeLayoutAtScale(1).bottomLabel() == gauge::kHeight - 2 - gauge::kLastLine);
 
 /// A label strip keeps at least this share of its height at the ratio, so that its lettering
 /// stays legible when the cells take more room.
@@ -106,12 +106,12 @@ inline constexpr double kGaugeLeastLabelShare = 0.6;
 /// height; lines a third of the pitch, rounded, and at least 1; the rest of the pitch the cell;
 /// what the cells, the lines and the outline leave shared by the two label strips.
 constexpr GaugeLayout gaugeLayoutFor(int width, int height, double ratio) {
-    const double leastLabel = kGaugeLeastLabelShare * (kGaugeFirstLine - 1) * ratio;
+    const double leastLabel = kGaugeLeastLabelShare * (gauge::kFirstLine - 1) * ratio;
     GaugeLayout layout{width, height, 1, 1, 0};
-    for (int pitch = int(kGaugeCellPitch * ratio + 0.5); pitch >= 2; --pitch) {
+    for (int pitch = int(gauge::kCellPitch * ratio + 0.5); pitch >= 2; --pitch) {
         layout.line = pitch >= 3 ? (pitch + 1) / 3 : 1;
         layout.cell = pitch - layout.line;
-        const int labels = height - 2 * layout.line - (kGaugeCells * pitch + layout.line);
+        const int labels = height - 2 * layout.line - (gauge::kCells * pitch + layout.line);
         layout.topLabel = labels / 2;
         if (labels >= 2 * leastLabel)
             break;
@@ -119,7 +119,7 @@ constexpr GaugeLayout gaugeLayoutFor(int width, int height, double ratio) {
     return layout;
 }
 
-static_assert(gaugeLayoutFor(kGaugeWidth, kGaugeHeight, 1.0) == gaugeLayoutAtScale(1));
-static_assert(gaugeLayoutFor(2 * kGaugeWidth, 2 * kGaugeHeight, 2.0) == gaugeLayoutAtScale(2));
+static_assert(gaugeLayoutFor(gauge::kWidth, gauge::kHeight, 1.0) == gaugeLayoutAtScale(1));
+static_assert(gaugeLayoutFor(2 * gauge::kWidth, 2 * gauge::kHeight, 2.0) == gaugeLayoutAtScale(2));
 
 } // namespace artwork

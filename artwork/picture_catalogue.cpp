@@ -1,7 +1,7 @@
 #include "artwork/picture_catalogue.h"
 
 #include "artwork/painting.h"
-#include "shell/radicals.h"
+#include "facts/radicals.h"
 
 namespace artwork::catalogue {
 namespace {

@@ -3,8 +3,8 @@
 #include "artwork/art_paint.h"
 #include "artwork/art_text.h"
 #include "artwork/painting.h"
-#include "shell/content_catalogue.h"
-#include "shell/radicals.h"
+#include "facts/content_catalogue.h"
+#include "facts/radicals.h"
 
 #include <QPainter>
 #include <algorithm>

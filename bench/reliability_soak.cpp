@@ -7,9 +7,9 @@
 //   QT_QPA_PLATFORM=offscreen valgrind --leak-check=full
 //       --errors-for-leak-kinds=definite --error-exitcode=1 reliability_soak 10 10
 
+#include "facts/radicals.h"
 #include "screens/application_setup.h"
 #include "screens/navigator.h"
-#include "shell/radicals.h"
 #include "tests/reliability/game_runner.h"
 #include "tests/support/fake_clock.h"
 

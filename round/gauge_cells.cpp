@@ -1,9 +1,7 @@
 #include "round/gauge_cells.h"
 
-using artwork::kGaugeCells;
-
-std::array<std::int16_t, kGaugeCells> gaugeCellQuestions(const GameState& state) {
-    std::array<std::int16_t, kGaugeCells> cells{};
+std::array<std::int16_t, gauge::kCells> gaugeCellQuestions(const GameState& state) {
+    std::array<std::int16_t, gauge::kCells> cells{};
     int right = 0;
     int wrong = 0;
     for (const QuestionRecord& record : state.records) {
@@ -11,10 +9,10 @@ std::array<std::int16_t, kGaugeCells> gaugeCellQuestions(const GameState& state)
             continue;
         // Right cells count up from the bottom cell, wrong cells down from the top one.
         if (record.right)
-            cells[kGaugeCells - 1 - right++] = record.question;
+            cells[gauge::kCells - 1 - right++] = record.question;
         else
             cells[wrong++] = record.question;
-        if (right + wrong == kGaugeCells)
+        if (right + wrong == gauge::kCells)
             break;
     }
     return cells;

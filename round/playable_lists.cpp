@@ -1,8 +1,8 @@
 #include "round/playable_lists.h"
 
+#include "facts/radicals.h"
 #include "round/game_state.h"
 #include "shell/content_paths.h"
-#include "shell/radicals.h"
 
 #include <algorithm>
 #include <bitset>

@@ -1,11 +1,11 @@
 #include "round/round_engine.h"
 
+#include "facts/content_catalogue.h"
+#include "facts/radicals.h"
 #include "round/gauge_cells.h"
 #include "round/playable_lists.h"
-#include "shell/content_catalogue.h"
 #include "shell/content_error.h"
 #include "shell/content_paths.h"
-#include "shell/radicals.h"
 #include "shell/word_list.h"
 
 #include <cmath>
@@ -168,13 +168,11 @@ void RoundEngine::applyEffect(bool right) {
     if (right) {
         ++s.correctCount;
         view().playSound(sound(files::kRightSound));
-        view().fillGauge(artwork::kGaugeSeedX, artwork::gaugeRightSeedY(s.correctCount),
-                         GaugeFill::Right);
+        view().fillGauge(gauge::kSeedX, gauge::rightSeedY(s.correctCount), GaugeFill::Right);
     } else {
         ++s.wrongCount;
         view().playSound(sound(files::kWrongSound));
-        view().fillGauge(artwork::kGaugeSeedX, artwork::gaugeWrongSeedY(s.wrongCount),
-                         GaugeFill::Wrong);
+        view().fillGauge(gauge::kSeedX, gauge::wrongSeedY(s.wrongCount), GaugeFill::Wrong);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "facts/content_catalogue.h"
 #include "round/play_ports.h"
-#include "shell/content_catalogue.h"
 
 #include <array>
 

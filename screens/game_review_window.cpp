@@ -1,5 +1,6 @@
 #include "screens/game_review_window.h"
 
+#include "facts/font_faces.h"
 #include "screens/question_review.h"
 
 #include <QCheckBox>
@@ -19,7 +20,7 @@ const QColor kListBack(0, 0, 128);
 const QColor kMistakeBack(150, 20, 40);
 
 QFont mincho(int pointSize) {
-    QFont font(QStringLiteral("ＭＳ 明朝"));
+    QFont font(font_faces::kScreenFace.toString());
     font.setPointSize(pointSize);
     return font;
 }

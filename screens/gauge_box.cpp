@@ -1,7 +1,7 @@
 #include "screens/gauge_box.h"
 
 #include "artwork/device_gauge.h"
-#include "artwork/gauge_geometry.h"
+#include "facts/gauge_geometry.h"
 #include "platform/gauge_fill.h"
 #include "screens/accessible_roles.h"
 #include "screens/device_pixels.h"
@@ -16,7 +16,7 @@ namespace {
 // The hover area of a cell: its whole pitch across the gauge's width.
 QRect pitchRect(int cell) {
     using namespace artwork;
-    return {0, gaugeLineAbove(cell), kGaugeWidth, kGaugeCellPitch};
+    return {0, gauge::lineAbove(cell), gauge::kWidth, gauge::kCellPitch};
 }
 
 } // namespace
@@ -45,7 +45,7 @@ void GaugeBox::fill(int x, int y, QRgb colour) {
     }
     // A fill in a cell changes that cell only: the rest of the box is not drawn again (at a
     // ratio of 2 the whole box is a hundred times as many pixels).
-    const int cell = artwork::gaugeCellAt(x, y);
+    const int cell = gauge::cellAt(x, y);
     if (cell != 0)
         update(shownRect(pitchRect(cell)).adjusted(-1, -1, 1, 1));
     else
@@ -75,7 +75,7 @@ QRect GaugeBox::shownRect(const QRect& own) const {
 
 QString GaugeBox::toolTipAt(const QPoint& point) const {
     const QPoint own = ownPixel(point);
-    const int cell = artwork::gaugePitchAt(own.y());
+    const int cell = gauge::pitchAt(own.y());
     return cell != 0 && m_cellText ? m_cellText(cell) : QString();
 }
 
@@ -90,7 +90,7 @@ bool GaugeBox::event(QEvent* event) {
     } else {
         // Tied to the cell's pitch, so moving to another cell asks again.
         QToolTip::showText(help->globalPos(), text, this,
-                           shownRect(pitchRect(artwork::gaugePitchAt(ownPixel(help->pos()).y()))));
+                           shownRect(pitchRect(gauge::pitchAt(ownPixel(help->pos()).y()))));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "screens/how_to_play_screen.h"
 
 #include "artwork/artwork.h"
+#include "facts/font_faces.h"
 #include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
 #include "screens/picture_button.h"
@@ -51,7 +52,7 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The list's Japanese text needs a Japanese face; the substitution set up at start-up maps
     // this one to a mincho that draws Japanese forms.
-    QFont listFont(QStringLiteral("ＭＳ 明朝"));
+    QFont listFont(font_faces::kScreenFace.toString());
     listFont.setPointSize(12);
     m_list->setFont(listFont);
     QPalette listPalette = m_list->palette();

@@ -1,6 +1,8 @@
 #include "screens/menu_screen.h"
 
 #include "artwork/artwork.h"
+#include "facts/font_faces.h"
+#include "facts/radicals.h"
 #include "round/playable_lists.h"
 #include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
@@ -8,7 +10,6 @@
 #include "screens/mode_frame.h"
 #include "screens/picture_button.h"
 #include "shell/radical_choice.h"
-#include "shell/radicals.h"
 
 #include <QGroupBox>
 #include <QKeySequence>
@@ -52,7 +53,7 @@ MenuScreen::MenuScreen(SharedState& shared, ErrorPath& errorPath, QWidget* paren
     setObjectName(QStringLiteral("メニュー"));
     screen_geometry::setUpWindow(this, QStringLiteral("メニュー"), kClientWidth, kClientHeight,
                                  kWindowColour);
-    QFont screenFont(QStringLiteral("ＭＳ 明朝"));
+    QFont screenFont(font_faces::kScreenFace.toString());
     screenFont.setPointSize(9);
     setFont(screenFont);
     buildControls();

@@ -1,5 +1,7 @@
 #include "screens/mode_frame.h"
 
+#include "facts/font_faces.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionGroupBox>
@@ -12,7 +14,7 @@ constexpr int kCaptionPixels = 19;
 } // namespace
 
 ModeFrame::ModeFrame(QWidget* parent) : QGroupBox(parent) {
-    QFont caption(QStringLiteral("ＭＳ 明朝"));
+    QFont caption(font_faces::kScreenFace.toString());
     caption.setPixelSize(kCaptionPixels);
     setFont(caption);
 }

@@ -1,13 +1,14 @@
 #include "screens/play_controls.h"
 
 #include "artwork/artwork.h"
+#include "facts/content_catalogue.h"
+#include "facts/font_faces.h"
 #include "platform/sound_player.h"
 #include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
 #include "screens/gauge_box.h"
 #include "screens/image_control.h"
 #include "screens/picture_button.h"
-#include "shell/content_catalogue.h"
 #include "shell/content_paths.h"
 
 #include <QLabel>
@@ -50,7 +51,7 @@ const QString kCellHint = QStringLiteral("ゲージのマスを指すと、そ�
 const QString kReviewHint = QStringLiteral("クリックするか V キーで、全問を振り返れます");
 
 QFont minchoBold(int pixelSize) {
-    QFont font(QStringLiteral("ＭＳ 明朝"));
+    QFont font(font_faces::kScreenFace.toString());
     font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;

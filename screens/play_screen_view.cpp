@@ -2,6 +2,7 @@
 
 #include "artwork/gauge_art.h"
 #include "artwork/gauge_check.h"
+#include "facts/radicals.h"
 #include "platform/picture_loader.h"
 #include "platform/sound_player.h"
 #include "screens/gauge_box.h"
@@ -9,7 +10,6 @@
 #include "screens/picture_button.h"
 #include "shell/content_error.h"
 #include "shell/content_paths.h"
-#include "shell/radicals.h"
 
 #include <QLabel>
 #include <QTimer>

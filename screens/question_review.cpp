@@ -1,8 +1,8 @@
 #include "screens/question_review.h"
 
+#include "facts/radicals.h"
 #include "round/gauge_cells.h"
 #include "shell/content_paths.h"
-#include "shell/radicals.h"
 
 #include <QFileInfo>
 
@@ -75,7 +75,7 @@ QString describe(const QuestionRecord& record, const SharedState& shared) {
 }
 
 QString describeCell(const GameState& state, const SharedState& shared, int cell) {
-    if (cell < 1 || cell > artwork::kGaugeCells)
+    if (cell < 1 || cell > gauge::kCells)
         return {};
     const int question = gaugeCellQuestions(state)[static_cast<std::size_t>(cell - 1)];
     if (question < 1 || question > kQuestionsPerGame)

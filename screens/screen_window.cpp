@@ -1,5 +1,7 @@
 #include "screens/screen_window.h"
 
+#include "facts/font_faces.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFont>
@@ -21,7 +23,7 @@ ScreenWindow::ScreenWindow(ErrorPath& errorPath, QWidget* parent)
     : QWidget(parent), m_errorPath(errorPath) {
     // Hover texts are Japanese (radical names, the review of a game): a Japanese face, not
     // whatever the default font falls back to.
-    QToolTip::setFont(QFont(QStringLiteral("ＭＳ 明朝"), 10));
+    QToolTip::setFont(QFont(font_faces::kScreenFace.toString(), 10));
 }
 
 void ScreenWindow::load() {

@@ -1,6 +1,6 @@
 #include "shell/content_paths.h"
 
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
 
 #include <QDir>
 #include <algorithm>

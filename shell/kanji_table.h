@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/radicals.h"
+#include "facts/radicals.h"
 
 #include <QByteArray>
 #include <QHash>

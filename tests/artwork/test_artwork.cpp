@@ -2,7 +2,7 @@
 #include "artwork/artwork.h"
 #include "artwork/painting.h"
 #include "artwork/radical_art.h"
-#include "shell/radicals.h"
+#include "facts/radicals.h"
 
 #include <QSet>
 #include <QtTest>

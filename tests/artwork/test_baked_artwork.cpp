@@ -105,7 +105,7 @@ private Q_SLOTS:
         QCOMPARE(gauge.format(), QImage::Format_Indexed8);
         QCOMPARE(gauge.colorTable(),
                  (QList<QRgb>{kGaugeWhite, kGaugeBlue, kGaugeMagenta, kGaugeYellow}));
-        QCOMPARE(gauge.size(), QSize(kGaugeWidth, kGaugeHeight));
+        QCOMPARE(gauge.size(), QSize(gauge::kWidth, gauge::kHeight));
     }
 
     void windowIconHasEverySizeAsPainted() {

@@ -17,7 +17,7 @@ private:
     // Every pixel of rows top..bottom across the inside (x 1..79) has `colour`.
     void expectRows(int top, int bottom, QRgb colour, const char* what) const {
         for (int y = top; y <= bottom; ++y)
-            for (int x = 1; x <= kGaugeWidth - 2; ++x)
+            for (int x = 1; x <= gauge::kWidth - 2; ++x)
                 QVERIFY2(at(x, y) == colour,
                          qPrintable(
                              QStringLiteral("%1 at %2,%3").arg(QLatin1String(what)).arg(x).arg(y)));
@@ -39,13 +39,13 @@ private Q_SLOTS:
     }
 
     void outlineIsWhite() {
-        for (int x = 0; x < kGaugeWidth; ++x) {
+        for (int x = 0; x < gauge::kWidth; ++x) {
             QCOMPARE(at(x, 0), kGaugeWhite);
-            QCOMPARE(at(x, kGaugeHeight - 1), kGaugeWhite);
+            QCOMPARE(at(x, gauge::kHeight - 1), kGaugeWhite);
         }
-        for (int y = 0; y < kGaugeHeight; ++y) {
+        for (int y = 0; y < gauge::kHeight; ++y) {
             QCOMPARE(at(0, y), kGaugeWhite);
-            QCOMPARE(at(kGaugeWidth - 1, y), kGaugeWhite);
+            QCOMPARE(at(gauge::kWidth - 1, y), kGaugeWhite);
         }
     }
 
@@ -55,12 +55,12 @@ private Q_SLOTS:
     }
 
     void everyCellIsBlueAtItsRows() {
-        for (int k = 1; k <= kGaugeCells; ++k) {
-            QCOMPARE(gaugeCellTopRow(k), 28 + 3 * k);
-            expectRows(gaugeCellTopRow(k), gaugeCellTopRow(k) + 1, kGaugeBlue, "cell");
+        for (int k = 1; k <= gauge::kCells; ++k) {
+            QCOMPARE(gauge::cellTopRow(k), 28 + 3 * k);
+            expectRows(gauge::cellTopRow(k), gauge::cellTopRow(k) + 1, kGaugeBlue, "cell");
         }
-        QCOMPARE(gaugeCellTopRow(1), 31);
-        QCOMPARE(gaugeCellTopRow(100), 328);
+        QCOMPARE(gauge::cellTopRow(1), 31);
+        QCOMPARE(gauge::cellTopRow(100), 328);
     }
 
     // A white pixel in a label would stop no fill but would be taken for a line by the content
@@ -88,20 +88,20 @@ private Q_SLOTS:
     }
 
     void seedColumnAndSeedRowsLieInTheirCells() {
-        QVERIFY(kGaugeSeedX >= 1 && kGaugeSeedX <= 79);
-        for (int c = 1; c <= kGaugeCells; ++c) {
-            const int y = gaugeRightSeedY(c);
-            const int top = gaugeCellTopRow(kGaugeCells + 1 - c);
+        QVERIFY(gauge::kSeedX >= 1 && gauge::kSeedX <= 79);
+        for (int c = 1; c <= gauge::kCells; ++c) {
+            const int y = gauge::rightSeedY(c);
+            const int top = gauge::cellTopRow(gauge::kCells + 1 - c);
             QVERIFY(y == top || y == top + 1);
-            QCOMPARE(at(kGaugeSeedX, y), kGaugeBlue);
+            QCOMPARE(at(gauge::kSeedX, y), kGaugeBlue);
         }
-        for (int w = 1; w <= kGaugeCells; ++w) {
-            const int y = gaugeWrongSeedY(w);
-            QVERIFY(y == gaugeCellTopRow(w) || y == gaugeCellTopRow(w) + 1);
-            QCOMPARE(at(kGaugeSeedX, y), kGaugeBlue);
+        for (int w = 1; w <= gauge::kCells; ++w) {
+            const int y = gauge::wrongSeedY(w);
+            QVERIFY(y == gauge::cellTopRow(w) || y == gauge::cellTopRow(w) + 1);
+            QCOMPARE(at(gauge::kSeedX, y), kGaugeBlue);
         }
-        QCOMPARE(gaugeRightSeedY(1), 329);
-        QCOMPARE(gaugeWrongSeedY(1), 31);
+        QCOMPARE(gauge::rightSeedY(1), 329);
+        QCOMPARE(gauge::wrongSeedY(1), 31);
     }
 
     // waku.gif is written from this picture at build time; the same sources must give the same

@@ -15,7 +15,7 @@ namespace {
 QImage withCells(QImage gauge, const QList<int>& cells, QRgb colour) {
     gauge.convertTo(QImage::Format_ARGB32);
     for (const int k : cells)
-        for (int y = gaugeCellTopRow(k); y <= gaugeCellTopRow(k) + 1; ++y)
+        for (int y = gauge::cellTopRow(k); y <= gauge::cellTopRow(k) + 1; ++y)
             for (int x = 1; x <= 79; ++x)
                 gauge.setPixel(x, y, colour);
     return gauge;
@@ -61,7 +61,7 @@ private Q_SLOTS:
     void answerPaintsExactlyItsCell_data() {
         QTest::addColumn<bool>("right");
         QTest::addColumn<int>("count");
-        for (int n = 1; n <= kGaugeCells; ++n) {
+        for (int n = 1; n <= gauge::kCells; ++n) {
             QTest::addRow("right %d", n) << true << n;
             QTest::addRow("wrong %d", n) << false << n;
         }
@@ -70,10 +70,10 @@ private Q_SLOTS:
         QFETCH(bool, right);
         QFETCH(int, count);
         QImage gauge = paintEmptyGauge();
-        const int y = right ? gaugeRightSeedY(count) : gaugeWrongSeedY(count);
+        const int y = right ? gauge::rightSeedY(count) : gauge::wrongSeedY(count);
         const QRgb colour = right ? kGaugeGreen : kGaugeRed;
-        QCOMPARE(floodFill(gauge, kGaugeSeedX, y, colour), 158);
-        const int cell = right ? kGaugeCells + 1 - count : count;
+        QCOMPARE(floodFill(gauge, gauge::kSeedX, y, colour), 158);
+        const int cell = right ? gauge::kCells + 1 - count : count;
         QCOMPARE(argb(gauge), withCells(paintEmptyGauge(), {cell}, colour));
     }
 
@@ -81,9 +81,9 @@ private Q_SLOTS:
     void aWholeGameFillsEveryCellOnce() {
         QImage gauge = paintEmptyGauge();
         for (int c = 1; c <= 70; ++c)
-            QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeRightSeedY(c), kGaugeGreen), 158);
+            QCOMPARE(floodFill(gauge, gauge::kSeedX, gauge::rightSeedY(c), kGaugeGreen), 158);
         for (int w = 1; w <= 30; ++w)
-            QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeWrongSeedY(w), kGaugeRed), 158);
+            QCOMPARE(floodFill(gauge, gauge::kSeedX, gauge::wrongSeedY(w), kGaugeRed), 158);
         QList<int> green;
         QList<int> red;
         for (int k = 1; k <= 100; ++k)
@@ -95,14 +95,14 @@ private Q_SLOTS:
     // Seeds on a white line or off the picture paint nothing and leave the picture as it was.
     void seedOnWhiteOrOutsidePaintsNothing_data() {
         QTest::addColumn<QPoint>("seed");
-        QTest::newRow("separator") << QPoint(kGaugeSeedX, 30);
-        QTest::newRow("last separator") << QPoint(kGaugeSeedX, 330);
+        QTest::newRow("separator") << QPoint(gauge::kSeedX, 30);
+        QTest::newRow("last separator") << QPoint(gauge::kSeedX, 330);
         QTest::newRow("outline corner") << QPoint(0, 0);
         QTest::newRow("outline right") << QPoint(80, 100);
         QTest::newRow("left of picture") << QPoint(-1, 31);
         QTest::newRow("right of picture") << QPoint(81, 31);
-        QTest::newRow("above") << QPoint(kGaugeSeedX, -1);
-        QTest::newRow("below") << QPoint(kGaugeSeedX, 361);
+        QTest::newRow("above") << QPoint(gauge::kSeedX, -1);
+        QTest::newRow("below") << QPoint(gauge::kSeedX, 361);
     }
     void seedOnWhiteOrOutsidePaintsNothing() {
         QFETCH(QPoint, seed);
@@ -114,16 +114,16 @@ private Q_SLOTS:
     // Filling a cell that already holds the fill colour must end and count the cell again.
     void refillingAPaintedCellEnds() {
         QImage gauge = paintEmptyGauge();
-        QCOMPARE(floodFill(gauge, kGaugeSeedX, 31, kGaugeGreen), 158);
-        QCOMPARE(floodFill(gauge, kGaugeSeedX, 32, kGaugeGreen), 158);
-        QCOMPARE(floodFill(gauge, kGaugeSeedX, 32, kGaugeRed), 158);
+        QCOMPARE(floodFill(gauge, gauge::kSeedX, 31, kGaugeGreen), 158);
+        QCOMPARE(floodFill(gauge, gauge::kSeedX, 32, kGaugeGreen), 158);
+        QCOMPARE(floodFill(gauge, gauge::kSeedX, 32, kGaugeRed), 158);
         QCOMPARE(argb(gauge), withCells(paintEmptyGauge(), {1}, kGaugeRed));
     }
 
     // A label holds no white: a seed there paints the label's letters and ground, nothing more.
     void labelIsOneAreaBoundedByTheOutlineAndFirstLine() {
         QImage gauge = paintEmptyGauge();
-        QCOMPARE(floodFill(gauge, kGaugeSeedX, 10, kGaugeRed), 79 * 29);
+        QCOMPARE(floodFill(gauge, gauge::kSeedX, 10, kGaugeRed), 79 * 29);
     }
 
     // Mazes of random white walls: every turn and pocket that a scanline fill can miss, and
@@ -165,7 +165,7 @@ private Q_SLOTS:
     void convertsOtherFormats() {
         QFETCH(QImage::Format, format);
         QImage gauge = paintEmptyGauge().convertToFormat(format);
-        QCOMPARE(floodFill(gauge, kGaugeSeedX, gaugeRightSeedY(1), kGaugeGreen), 158);
+        QCOMPARE(floodFill(gauge, gauge::kSeedX, gauge::rightSeedY(1), kGaugeGreen), 158);
         QCOMPARE(argb(gauge), withCells(paintEmptyGauge(), {100}, kGaugeGreen));
     }
 };

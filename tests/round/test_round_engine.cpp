@@ -229,9 +229,9 @@ private Q_SLOTS:
         QCOMPARE(rig.view.strayFills, 0);
         QCOMPARE(rig.view.repaintedCells, 0);
         const auto cellQuestions = gaugeCellQuestions(rig.state);
-        for (int k = 1; k <= artwork::kGaugeCells; ++k) {
+        for (int k = 1; k <= gauge::kCells; ++k) {
             const GaugeFill expected =
-                k > artwork::kGaugeCells - rightCount ? GaugeFill::Right : GaugeFill::Wrong;
+                k > gauge::kCells - rightCount ? GaugeFill::Right : GaugeFill::Wrong;
             QCOMPARE(rig.view.cell(k), std::optional<GaugeFill>(expected));
             const int question = cellQuestions[k - 1];
             QVERIFY(question >= 1 && question <= kQuestionsPerGame);
@@ -245,7 +245,7 @@ private Q_SLOTS:
             QCOMPARE(record.right, record.answer == record.kind);
         }
         if (rightCount > 0)
-            QCOMPARE(int(cellQuestions[artwork::kGaugeCells - 1]), rightEvery == -1 ? 0 : 1);
+            QCOMPARE(int(cellQuestions[gauge::kCells - 1]), rightEvery == -1 ? 0 : 1);
     }
 
     // Mid-game the map leaves the cells not yet painted empty.
@@ -259,7 +259,7 @@ private Q_SLOTS:
             rig.state.pendingAnswer = right ? rig.state.currentKind : wrongAnswer(rig);
             engine.judgePending();
         }
-        std::array<std::int16_t, artwork::kGaugeCells> expected{};
+        std::array<std::int16_t, gauge::kCells> expected{};
         expected[0] = 2;
         expected[1] = 5;
         expected[99] = 1;

@@ -61,9 +61,7 @@ public:
         return screen_test::control<GaugeBox>(m_screen, QStringLiteral("Picture1"))->image();
     }
     /// Colour of gauge cell k counted from the top (1 to 100).
-    QRgb cell(int k) const {
-        return gauge().pixel(artwork::kGaugeSeedX, artwork::gaugeCellTopRow(k));
-    }
+    QRgb cell(int k) const { return gauge().pixel(gauge::kSeedX, gauge::cellTopRow(k)); }
     /// The gauge shows `right` green cells from the bottom, `wrong` red cells from the top, blue
     /// cells between, and its outline and every white line intact.
     bool gaugeShows(int right, int wrong) const {

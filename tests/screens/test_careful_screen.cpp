@@ -88,7 +88,7 @@ void TestCarefulScreen::answer(bool right) {
         ++m_wrong;
     QCOMPARE(probe.lastSound(),
              content_paths::sound(m_content->appPath(), right ? u"o.wav" : u"x.wav"));
-    QCOMPARE(probe.cell(right ? artwork::kGaugeCells + 1 - m_correct : m_wrong),
+    QCOMPARE(probe.cell(right ? gauge::kCells + 1 - m_correct : m_wrong),
              right ? artwork::kGaugeGreen : artwork::kGaugeRed);
     const QString score = QString::number(exactScore(m_correct, question));
     QCOMPARE(probe.text("Label1"), score);

@@ -228,7 +228,7 @@ void TestHighDpi::checkGauge() {
                     QPoint(qRound(area.right()) - 1, qRound(area.bottom()) - 1));
     const QList<Run> runs = runsDown(window, box.center().x(), box.top(), box.bottom());
     // Outline, label, then a line and a cell 100 times, a last line, label, outline.
-    QCOMPARE(runs.size(), 2 + 2 * artwork::kGaugeCells + 1 + 2);
+    QCOMPARE(runs.size(), 2 + 2 * gauge::kCells + 1 + 2);
     const int line = runs[2].rows;
     const int cell = runs[3].rows;
     if (ratio() == qRound(ratio())) {
@@ -238,7 +238,7 @@ void TestHighDpi::checkGauge() {
     QVERIFY(cell > line);
     // The labels fill their strips, centred, as at a ratio of 1; and are lettered at the ratio,
     // not 1x lettering stretched.
-    for (const int strip : {1, 2 + 2 * artwork::kGaugeCells + 1}) {
+    for (const int strip : {1, 2 + 2 * gauge::kCells + 1}) {
         const QImage label = window.copy(box.left() + line, runs[strip].top, box.width() - 2 * line,
                                          runs[strip].rows);
         const QRect ink = inkBounds(label);
@@ -252,7 +252,7 @@ void TestHighDpi::checkGauge() {
         if (ratio() == 2)
             QVERIFY2(fineBlocks(label) > 20, qPrintable(QString::number(fineBlocks(label))));
     }
-    for (int k = 0; k <= artwork::kGaugeCells; ++k) {
+    for (int k = 0; k <= gauge::kCells; ++k) {
         const Run& white = runs[2 + 2 * k];
         QVERIFY(white.white);
         QCOMPARE(white.rows, line);
@@ -260,7 +260,7 @@ void TestHighDpi::checkGauge() {
         for (int y = white.top; y < white.top + white.rows; ++y)
             for (int x = box.left() + line; x <= box.right() - line; ++x)
                 QCOMPARE(window.pixel(x, y), artwork::kGaugeWhite);
-        if (k == artwork::kGaugeCells)
+        if (k == gauge::kCells)
             break;
         const Run& filled = runs[3 + 2 * k];
         QCOMPARE(filled.rows, cell);

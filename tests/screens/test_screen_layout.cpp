@@ -301,9 +301,8 @@ void TestScreenLayout::playScreensStartInTheirCreatedState() {
         QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
     // The gauge shows 100 empty cells: blue in the seed column of every cell.
     const QImage gauge = control<GaugeBox>(window, QStringLiteral("Picture1"))->image();
-    for (int k = 1; k <= artwork::kGaugeCells; ++k)
-        QCOMPARE(gauge.pixel(artwork::kGaugeSeedX, artwork::gaugeCellTopRow(k)),
-                 artwork::kGaugeBlue);
+    for (int k = 1; k <= gauge::kCells; ++k)
+        QCOMPARE(gauge.pixel(gauge::kSeedX, gauge::cellTopRow(k)), artwork::kGaugeBlue);
 }
 
 void TestScreenLayout::labelsUseTheirFontsAndColours() {

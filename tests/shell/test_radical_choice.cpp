@@ -1,7 +1,7 @@
+#include "facts/radicals.h"
 #include "round/playable_lists.h"
 #include "shell/content_error.h"
 #include "shell/radical_choice.h"
-#include "shell/radicals.h"
 #include "tests/support/test_files.h"
 #include "tools/content/content_writer.h"
 

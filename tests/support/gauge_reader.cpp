@@ -6,25 +6,25 @@ QString readGauge(const QImage& source, int& green, int& red) {
     using namespace artwork;
     green = 0;
     red = 0;
-    if (source.width() != kGaugeWidth || source.height() != kGaugeHeight)
+    if (source.width() != gauge::kWidth || source.height() != gauge::kHeight)
         return QStringLiteral("the gauge is %1 x %2").arg(source.width()).arg(source.height());
     const QImage gauge = source.convertToFormat(QImage::Format_RGB32);
     const auto row = [&gauge](int y) {
         return reinterpret_cast<const QRgb*>(gauge.constScanLine(y));
     };
     const auto opaque = [](QRgb pixel) { return pixel | 0xff000000u; };
-    const auto cellColour = [&](int k) { return opaque(row(gaugeCellTopRow(k))[kGaugeSeedX]); };
-    while (red < kGaugeCells && cellColour(red + 1) == kGaugeRed)
+    const auto cellColour = [&](int k) { return opaque(row(gauge::cellTopRow(k))[gauge::kSeedX]); };
+    while (red < gauge::kCells && cellColour(red + 1) == kGaugeRed)
         ++red;
-    while (green < kGaugeCells - red && cellColour(kGaugeCells - green) == kGaugeGreen)
+    while (green < gauge::kCells - red && cellColour(gauge::kCells - green) == kGaugeGreen)
         ++green;
-    for (int k = 1; k <= kGaugeCells; ++k) {
-        const QRgb expected = k <= red                  ? kGaugeRed
-                              : k > kGaugeCells - green ? kGaugeGreen
-                                                        : kGaugeBlue;
-        for (int y = gaugeCellTopRow(k); y <= gaugeCellTopRow(k) + 1; ++y) {
+    for (int k = 1; k <= gauge::kCells; ++k) {
+        const QRgb expected = k <= red                    ? kGaugeRed
+                              : k > gauge::kCells - green ? kGaugeGreen
+                                                          : kGaugeBlue;
+        for (int y = gauge::cellTopRow(k); y <= gauge::cellTopRow(k) + 1; ++y) {
             const QRgb* line = row(y);
-            for (int x = kGaugeInnerLeft; x <= kGaugeInnerRight; ++x)
+            for (int x = gauge::kInnerLeft; x <= gauge::kInnerRight; ++x)
                 if (opaque(line[x]) != expected)
                     return QStringLiteral("cell %1 (red %2, green %3) has a pixel %4 at %5,%6")
                         .arg(k)
@@ -35,14 +35,14 @@ QString readGauge(const QImage& source, int& green, int& red) {
                         .arg(y);
         }
     }
-    for (int y = kGaugeFirstLine; y <= kGaugeLastLine; y += kGaugeCellPitch) {
+    for (int y = gauge::kFirstLine; y <= gauge::kLastLine; y += gauge::kCellPitch) {
         const QRgb* line = row(y);
-        for (int x = 0; x < kGaugeWidth; ++x)
+        for (int x = 0; x < gauge::kWidth; ++x)
             if (opaque(line[x]) != kGaugeWhite)
                 return QStringLiteral("white line at row %1 broken at x %2").arg(y).arg(x);
     }
-    for (int y = 0; y < kGaugeHeight; ++y)
-        if (opaque(row(y)[0]) != kGaugeWhite || opaque(row(y)[kGaugeWidth - 1]) != kGaugeWhite)
+    for (int y = 0; y < gauge::kHeight; ++y)
+        if (opaque(row(y)[0]) != kGaugeWhite || opaque(row(y)[gauge::kWidth - 1]) != kGaugeWhite)
             return QStringLiteral("outline broken at row %1").arg(y);
     return {};
 }

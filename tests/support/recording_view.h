@@ -1,6 +1,6 @@
 #pragma once
 
-#include "artwork/gauge_geometry.h"
+#include "facts/gauge_geometry.h"
 #include "round/play_view.h"
 #include "shell/content_error.h"
 
@@ -59,7 +59,7 @@ public:
                      .arg(y)
                      .arg(fill == GaugeFill::Right ? QStringLiteral("right")
                                                    : QStringLiteral("wrong"));
-        const int cell = artwork::gaugeCellAt(x, y);
+        const int cell = gauge::cellAt(x, y);
         if (cell == 0) {
             ++strayFills; // on a white line or outside the cells: the real fill paints nothing
             return;
@@ -117,9 +117,8 @@ public:
     QMap<PlayControl, bool> shown;       ///< current visibility
     QMap<PlayControl, QString> pictures; ///< last picture loaded into each control
     QString gaugePicture;                ///< last gauge picture loaded, empty for the built-in one
-    std::array<std::optional<GaugeFill>, artwork::kGaugeCells>
-        cells{};                   ///< painted cells, top first
-    int strayFills = 0;            ///< fills that hit no cell
+    std::array<std::optional<GaugeFill>, gauge::kCells> cells{}; ///< painted cells, top first
+    int strayFills = 0;                                          ///< fills that hit no cell
     int repaintedCells = 0;        ///< fills of a cell that was already painted
     QStringList sounds;            ///< sounds played, in order
     QSet<PlayTimer> runningTimers; ///< timers currently started

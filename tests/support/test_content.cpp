@@ -2,9 +2,9 @@
 
 #include "artwork/gauge_art.h"
 #include "artwork/painting.h"
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
+#include "facts/radicals.h"
 #include "shell/content_paths.h"
-#include "shell/radicals.h"
 #include "tools/content/content_writer.h"
 #include "tools/content/gif_writer.h"
 

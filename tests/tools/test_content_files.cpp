@@ -1,6 +1,6 @@
 #include "artwork/gauge_art.h"
 #include "artwork/painting.h"
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
 #include "shell/cp932.h"
 #include "tools/content/components_table.h"
 #include "tools/content/how_to_play_text.h"
@@ -120,13 +120,13 @@ private Q_SLOTS:
             for (int x = 0; x < built.width(); ++x)
                 QCOMPARE(file.pixel(x, y), built.pixel(x, y));
         // The rows every fill seeds in: blue cells at the seed column, white lines around them.
-        for (int c = 1; c <= artwork::kGaugeCells; ++c) {
-            const int right = artwork::gaugeRightSeedY(c);
-            const int wrong = artwork::gaugeWrongSeedY(c);
-            QCOMPARE(file.pixel(artwork::kGaugeSeedX, right), artwork::kGaugeBlue);
-            QCOMPARE(file.pixel(artwork::kGaugeSeedX, wrong), artwork::kGaugeBlue);
-            QCOMPARE(file.pixel(artwork::kGaugeSeedX, wrong - 1), artwork::kGaugeWhite);
-            QCOMPARE(file.pixel(artwork::kGaugeSeedX, right + 1), artwork::kGaugeWhite);
+        for (int c = 1; c <= gauge::kCells; ++c) {
+            const int right = gauge::rightSeedY(c);
+            const int wrong = gauge::wrongSeedY(c);
+            QCOMPARE(file.pixel(gauge::kSeedX, right), artwork::kGaugeBlue);
+            QCOMPARE(file.pixel(gauge::kSeedX, wrong), artwork::kGaugeBlue);
+            QCOMPARE(file.pixel(gauge::kSeedX, wrong - 1), artwork::kGaugeWhite);
+            QCOMPARE(file.pixel(gauge::kSeedX, right + 1), artwork::kGaugeWhite);
         }
     }
 

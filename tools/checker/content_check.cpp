@@ -2,14 +2,14 @@
 
 #include "artwork/gauge_art.h"
 #include "artwork/gauge_check.h"
+#include "facts/content_catalogue.h"
+#include "facts/radicals.h"
 #include "platform/picture_loader.h"
 #include "round/playable_lists.h"
-#include "shell/content_catalogue.h"
 #include "shell/content_error.h"
 #include "shell/content_file.h"
 #include "shell/content_paths.h"
 #include "shell/how_to_play.h"
-#include "shell/radicals.h"
 #include "shell/word_list.h"
 
 #include <QSize>

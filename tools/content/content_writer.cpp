@@ -1,9 +1,9 @@
 #include "tools/content/content_writer.h"
 
 #include "artwork/painting.h"
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
+#include "facts/radicals.h"
 #include "shell/content_paths.h"
-#include "shell/radicals.h"
 #include "tools/content/game_art.h"
 #include "tools/content/gif_writer.h"
 #include "tools/content/glyph_pictures.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
 
 #include <QImage>
 

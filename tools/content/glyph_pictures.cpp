@@ -1,7 +1,7 @@
 #include "tools/content/glyph_pictures.h"
 
 #include "artwork/radical_art.h"
-#include "shell/radicals.h"
+#include "facts/radicals.h"
 
 #include <QPainter>
 #include <algorithm>

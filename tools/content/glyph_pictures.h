@@ -1,7 +1,7 @@
 #pragma once
 
-#include "artwork/art_text.h"
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
+#include "facts/font_faces.h"
 
 #include <QImage>
 #include <QPainterPath>
@@ -24,8 +24,8 @@ inline constexpr qreal kEmAboveBaseline = 0.88;
 
 /// The font every character is drawn in: a Japanese mincho, chosen by file so that no fallback
 /// can slip in a Chinese or gothic form.
-using artwork::text::kMinchoFamily;
-using artwork::text::kMinchoFile;
+using font_faces::kMinchoFamily;
+using font_faces::kMinchoFile;
 
 // Draws the radical and character pictures, white on black, as the font draws a kanji: the em
 // square of the font maps onto the 231 x 231 window (never a glyph's ink box, so 二 stays in the

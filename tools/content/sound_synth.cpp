@@ -1,6 +1,6 @@
 #include "tools/content/sound_synth.h"
 
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
 #include "tools/content/wav_file.h"
 
 #include <algorithm>
