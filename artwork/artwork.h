@@ -39,9 +39,9 @@ QImage words(Words which, int scale = 1);
 QImage title(int scale = 1);
 /// The shape of radical 1 to 6 in its left-hand form, white on black, 90 x 231.
 QImage radicalShape(int radicalNo, int scale = 1);
-/// The play panel behind a play screen's controls, 640 x 400: dark blue, the black window at
-/// x 201..431, y 39..269 in its yellow and cyan outlines, the question box with 第 and 問, the
-/// accuracy box with 正解率 and %.
+/// The play panel behind a play screen's controls, 640 x 400: dark blue, the black window in its
+/// yellow and cyan outlines, the gauge's frame, the question box with 第 and 問, the accuracy box
+/// with 正解率 and %, each where the play screens' layout (facts/play_layout.h) puts it.
 QImage playPanel(int scale = 1);
 /// The empty gauge in its four colours (gauge_art.h), 81 x 361, indexed.
 QImage emptyGauge(int scale = 1);

@@ -2,24 +2,34 @@
 
 #include "artwork/art_paint.h"
 #include "artwork/art_text.h"
+#include "facts/play_layout.h"
 
 #include <QPainter>
 
 namespace artwork {
 namespace {
 
-// The play screens place their controls over these areas, so they are fixed to the pixel.
+// The play screens place their controls over these areas; all of them come from the play
+// screens' layout.
 const QColor kPanelBlue(0x04, 0x02, 0xa4);
 const QColor kYellow(255, 255, 0);
 const QColor kCyan(0, 255, 255);
 const QColor kViolet(112, 40, 170);
 const QColor kAccuracyFill(2, 1, 110);
-const QRect kBlackWindow(201, 39, 231, 231);
-const QRect kQuestionBox(458, 34, 162, 63);
-const QRect kAccuracyBox(458, 177, 162, 97);
-constexpr int kAccuracyDivider = 211;
-// Where the gauge picture box stands on the panel (its frame is drawn just outside it).
-const QRect kGaugeArea(49, 21, 81, 361);
+
+constexpr QRect panelRect(const twips::PixelRect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+constexpr QRect kBlackWindow = panelRect(play_layout::kBlackWindow);
+constexpr QRect kQuestionBox = panelRect(play_layout::kQuestionBox);
+constexpr QRect kAccuracyBox = panelRect(play_layout::kAccuracyBox);
+constexpr QRect kGaugeArea = panelRect(play_layout::kGaugeArea);
+constexpr QRect kQuestionLabel = panelRect(play_layout::onPanel(play_layout::kQuestionNumber));
+constexpr QRect kScoreLabel = panelRect(play_layout::onPanel(play_layout::kScore));
+constexpr int kAccuracyDivider = play_layout::kAccuracyDividerRow;
+// The characters beside a label stand this far from it.
+constexpr int kBesideLabel = 3;
 
 void blackWindow(QPainter& painter) {
     paint::outline(painter, kBlackWindow.adjusted(-4, -4, 4, 4), kCyan);
@@ -30,15 +40,16 @@ void blackWindow(QPainter& painter) {
 void questionBox(QPainter& painter) {
     painter.fillRect(kQuestionBox, kViolet);
     paint::outline(painter, kQuestionBox, kYellow);
-    // 第 and 問 stand either side of the question number (a label over x 511 to 564).
+    // 第 and 問 stand either side of the question number's label.
     const QFont font = text::mincho(34);
     const int mid = kQuestionBox.center().y();
-    paint::lettering(painter,
-                     text::centred(QStringLiteral("第"), font, QRectF(462, mid - 20, 46, 40)),
-                     Qt::white, 0.6, {1, 1});
-    paint::lettering(painter,
-                     text::centred(QStringLiteral("問"), font, QRectF(568, mid - 20, 46, 40)),
-                     Qt::white, 0.6, {1, 1});
+    const int width = 46;
+    const QRectF before(kQuestionLabel.left() - kBesideLabel - width, mid - 20, width, 40);
+    const QRectF after(kQuestionLabel.right() + 1 + kBesideLabel, mid - 20, width, 40);
+    paint::lettering(painter, text::centred(QStringLiteral("第"), font, before), Qt::white, 0.6,
+                     {1, 1});
+    paint::lettering(painter, text::centred(QStringLiteral("問"), font, after), Qt::white, 0.6,
+                     {1, 1});
 }
 
 void accuracyBox(QPainter& painter) {
@@ -50,8 +61,8 @@ void accuracyBox(QPainter& painter) {
                        kAccuracyDivider - kAccuracyBox.top() - 1);
     paint::lettering(painter, text::centred(QStringLiteral("正解率"), text::mincho(22), title, 8),
                      Qt::white, 0.5, {1, 1});
-    // The value (a label over x 462 to 562) is followed by its "%".
-    const QRectF percent(566, kAccuracyDivider + 1, 48,
+    // The score's label is followed by its "%".
+    const QRectF percent(kScoreLabel.right() + 1 + kBesideLabel, kAccuracyDivider + 1, 48,
                          kAccuracyBox.bottom() - kAccuracyDivider - 1);
     paint::lettering(painter, text::centred(QStringLiteral("%"), text::mincho(36), percent),
                      kYellow, 0.8);
@@ -65,7 +76,7 @@ void gaugeFrame(QPainter& painter) {
 } // namespace
 
 QImage paintPlayPanel(int scale) {
-    QImage image = paint::canvas({640, 400}, kPanelBlue, scale);
+    QImage image = paint::canvas(panelRect(play_layout::kPanelArea).size(), kPanelBlue, scale);
     QPainter painter(&image);
     gaugeFrame(painter);
     blackWindow(painter);

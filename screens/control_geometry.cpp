@@ -9,19 +9,18 @@
 
 namespace screen_geometry {
 
-QRect pixelRect(const ControlGeometry& control) {
-    return {pixels(control.left), pixels(control.top), pixels(control.width),
-            pixels(control.height)};
+QRect toQRect(const twips::PixelRect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
-void placeControls(QWidget* window, std::span<const ControlGeometry> table) {
+void placeControls(QWidget* window, std::span<const twips::Control> table) {
     // Raising from the back of the table to the front leaves the first entry frontmost.
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
         auto* widget = window->findChild<QWidget*>(QString::fromUtf8(it->name));
         Q_ASSERT_X(widget, "placeControls", it->name);
         if (!widget)
             continue;
-        widget->setGeometry(pixelRect(*it));
+        widget->setGeometry(toQRect(it->pixels()));
         widget->raise();
     }
 }
@@ -47,7 +46,7 @@ void setUpWindow(QWidget* window, const QString& title, int clientWidthTwips, in
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setWindowIcon(artwork::windowIcon());
-    const QSize client(pixels(clientWidthTwips), pixels(clientHeightTwips));
+    const QSize client(twips::toPixels(clientWidthTwips), twips::toPixels(clientHeightTwips));
     window->setFixedSize(client);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, colour);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "facts/twips.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -8,33 +10,16 @@
 
 class QWidget;
 
-// Screens are laid out from definition tables in twips, the unit their layouts are drawn in,
-// converted at 15 twips a pixel (96 dots per inch).
+// Screens are laid out from definition tables in twips (facts/twips.h): this places a table's
+// controls on a window.
 namespace screen_geometry {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-/// One control of a screen: its name (the objectName of its widget) and its place in twips,
-/// relative to the client area of its window or of its container.
-struct ControlGeometry {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-/// Twips to whole pixels, to the nearest pixel.
-constexpr int pixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-/// The control's rectangle in pixels.
-QRect pixelRect(const ControlGeometry& control);
+/// A rectangle in pixels as Qt takes it.
+QRect toQRect(const twips::PixelRect& rect);
 
 /// Places every control of `table` (found by objectName under `window`) at its rectangle and
 /// stacks them so that a control higher in the table is in front of the ones below it.
-void placeControls(QWidget* window, std::span<const ControlGeometry> table);
+void placeControls(QWidget* window, std::span<const twips::Control> table);
 
 /// Chains the keyboard focus through the named controls in this order and gives the focus to
 /// the first one.

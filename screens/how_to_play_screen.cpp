@@ -4,27 +4,17 @@
 #include "facts/font_faces.h"
 #include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
+#include "screens/how_to_play_layout.h"
 #include "screens/picture_button.h"
 #include "shell/content_paths.h"
 #include "shell/how_to_play.h"
 
 #include <QListWidget>
-#include <array>
-
-using screen_geometry::ControlGeometry;
 
 namespace {
 
-constexpr int kClientWidth = 11490;
-constexpr int kClientHeight = 7170;
 const QColor kWindowColour(128, 128, 255);
 const QColor kListBack(0, 0, 128);
-
-// Front to back.
-constexpr std::array<ControlGeometry, 2> kControls{{
-    {"Command1", 9405, 195, 1710, 540},
-    {"List1", 405, 900, 10725, 6060},
-}};
 
 const QStringList kTabOrder{"List1", "Command1"};
 
@@ -33,8 +23,8 @@ const QStringList kTabOrder{"List1", "Command1"};
 HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, QWidget* parent)
     : ScreenWindow(errorPath, parent), m_appPath(appPath) {
     setObjectName(QStringLiteral("遊び方"));
-    screen_geometry::setUpWindow(this, QStringLiteral("遊び方"), kClientWidth, kClientHeight,
-                                 kWindowColour);
+    screen_geometry::setUpWindow(this, QStringLiteral("遊び方"), how_to_play_layout::kClientWidth,
+                                 how_to_play_layout::kClientHeight, kWindowColour);
 
     auto* back = new PictureButton(QStringLiteral("Command1"),
                                    built_in::words(artwork::Words::Menu), QColor(), this);
@@ -60,7 +50,7 @@ HowToPlayScreen::HowToPlayScreen(const QString& appPath, ErrorPath& errorPath, Q
     listPalette.setColor(QPalette::Text, Qt::white);
     m_list->setPalette(listPalette);
 
-    screen_geometry::placeControls(this, kControls);
+    screen_geometry::placeControls(this, how_to_play_layout::kControls);
     screen_geometry::setTabOrder(this, kTabOrder);
 }
 

@@ -7,6 +7,7 @@
 #include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
 #include "screens/image_control.h"
+#include "screens/menu_layout.h"
 #include "screens/mode_frame.h"
 #include "screens/picture_button.h"
 #include "shell/radical_choice.h"
@@ -17,30 +18,11 @@
 #include <array>
 
 using screen_geometry::arrayElementName;
-using screen_geometry::ControlGeometry;
 
 namespace {
 
-constexpr int kClientWidth = 11520;
-constexpr int kClientHeight = 7200;
 const QColor kWindowColour(128, 128, 255);
 const QColor kFrameColour(255, 128, 128);
-
-// Front to back; Command4 is placed relative to Frame1.
-constexpr std::array<ControlGeometry, 12> kControls{{
-    {"Frame1", 2430, 2805, 6480, 1575},
-    {"Command4(1)", 3315, 315, 2835, 930},
-    {"Command4(0)", 240, 315, 2835, 930},
-    {"Command3", 3480, 6195, 2640, 795},
-    {"Command2", 495, 6195, 2640, 795},
-    {"Command1(5)", 9570, 3615, 1410, 3525},
-    {"Command1(4)", 8175, 3615, 1410, 3525},
-    {"Command1(3)", 6765, 3615, 1410, 3525},
-    {"Command1(2)", 9585, 105, 1410, 3525},
-    {"Command1(1)", 8175, 105, 1410, 3525},
-    {"Command1(0)", 6765, 90, 1410, 3525},
-    {"Image1", 375, 60, 6000, 5985},
-}};
 
 const QStringList kTabOrder{"Command1(0)", "Command1(1)", "Command1(2)", "Command1(3)",
                             "Command1(4)", "Command1(5)", "Command2",    "Command3",
@@ -51,13 +33,13 @@ const QStringList kTabOrder{"Command1(0)", "Command1(1)", "Command1(2)", "Comman
 MenuScreen::MenuScreen(SharedState& shared, ErrorPath& errorPath, QWidget* parent)
     : ScreenWindow(errorPath, parent), m_shared(shared) {
     setObjectName(QStringLiteral("メニュー"));
-    screen_geometry::setUpWindow(this, QStringLiteral("メニュー"), kClientWidth, kClientHeight,
-                                 kWindowColour);
+    screen_geometry::setUpWindow(this, QStringLiteral("メニュー"), menu_layout::kClientWidth,
+                                 menu_layout::kClientHeight, kWindowColour);
     QFont screenFont(font_faces::kScreenFace.toString());
     screenFont.setPointSize(9);
     setFont(screenFont);
     buildControls();
-    screen_geometry::placeControls(this, kControls);
+    screen_geometry::placeControls(this, menu_layout::kControls);
     screen_geometry::setTabOrder(this, kTabOrder);
 }
 

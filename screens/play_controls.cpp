@@ -3,6 +3,7 @@
 #include "artwork/artwork.h"
 #include "facts/content_catalogue.h"
 #include "facts/font_faces.h"
+#include "facts/play_layout.h"
 #include "platform/sound_player.h"
 #include "screens/built_in_picture.h"
 #include "screens/control_geometry.h"
@@ -17,33 +18,9 @@
 #include <tuple>
 #include <vector>
 
-using screen_geometry::ControlGeometry;
-
 namespace {
 
-constexpr int kClientWidth = 11490;
-constexpr int kClientHeight = 7170;
 const QColor kWindowColour(255, 128, 128);
-
-// The controls of both play screens, front to back. The countdown picture Image6, the speed
-// screen's only, stands in front of the other pictures. The timers and the invisible sound
-// player have no place on the screen.
-constexpr std::array<ControlGeometry, 13> kControls{{
-    {"Command3", 945, 120, 2640, 750},
-    {"Picture1", 1695, 1320, 1215, 5415},
-    {"Command2(1)", 6255, 5685, 2325, 900},
-    {"Command2(0)", 3930, 5685, 2325, 900},
-    {"Command1", 8850, 195, 1710, 540},
-    {"Image6", 4740, 2595, 2070, 1320},
-    {"Image5", 4350, 1620, 2760, 3375},
-    {"Label2", 8625, 1725, 810, 450},
-    {"Label1", 7890, 4230, 1515, 690},
-    {"Image4", 960, 90, 2760, 810},
-    {"Image3", 5340, 1590, 2100, 3465},
-    {"Image2", 4010, 1590, 1350, 3465},
-    {"Image1", 960, 1005, 9600, 6000},
-}};
-constexpr const char* kCountdownControl = "Image6";
 
 const QStringList kTabOrder{"Command1", "Command2(0)", "Command2(1)", "Command3"};
 
@@ -156,9 +133,9 @@ void buildSound(QWidget* window, bool hasCountdown, const QString& appPath,
 }
 
 void placeControls(QWidget* window, bool hasCountdown) {
-    std::vector<ControlGeometry> placed;
-    for (const ControlGeometry& control : kControls)
-        if (hasCountdown || std::string_view(control.name) != kCountdownControl)
+    std::vector<twips::Control> placed;
+    for (const twips::Control& control : play_layout::kControls)
+        if (hasCountdown || std::string_view(control.name) != play_layout::kCountdownPicture.name)
             placed.push_back(control);
     screen_geometry::placeControls(window, placed);
 }
@@ -167,7 +144,8 @@ void placeControls(QWidget* window, bool hasCountdown) {
 
 PlayControls buildPlayScreen(QWidget* window, const PlayScreenDefinition& definition,
                              const QString& appPath) {
-    screen_geometry::setUpWindow(window, QString(), kClientWidth, kClientHeight, kWindowColour);
+    screen_geometry::setUpWindow(window, QString(), play_layout::kClientWidth,
+                                 play_layout::kClientHeight, kWindowColour);
     PlayControls controls;
     buildPictures(window, definition, controls);
     buildLabels(window, controls);

@@ -1,9 +1,31 @@
 #include "artwork/painting.h"
+#include "facts/play_layout.h"
 
 #include <QtTest>
 
-// The play screens lay their pictures, labels and gauge over fixed areas of the panel: the
-// character pair must fill the black window exactly, the labels must fall into their boxes.
+namespace {
+
+QRect qRect(const twips::PixelRect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+// The panel's areas and the controls over them, in the panel's pixels (facts/play_layout.h).
+const QRect kBlackWindow = qRect(play_layout::kBlackWindow);
+const QRect kGaugeArea = qRect(play_layout::kGaugeArea);
+const QRect kQuestionBox = qRect(play_layout::kQuestionBox);
+const QRect kAccuracyBox = qRect(play_layout::kAccuracyBox);
+const QRect kQuestionLabel = qRect(play_layout::onPanel(play_layout::kQuestionNumber));
+const QRect kScoreLabel = qRect(play_layout::onPanel(play_layout::kScore));
+constexpr int kDivider = play_layout::kAccuracyDividerRow;
+const QColor kPanelBlue(0x04, 0x02, 0xa4);
+const QColor kYellow(255, 255, 0);
+const QColor kCyan(0, 255, 255);
+
+} // namespace
+
+// The play screens lay their pictures, labels and gauge over areas of the panel that the play
+// screens' layout gives: the character pair must stand on black to the window's edges, the
+// gauge in its frame, the labels on clear ground in their boxes.
 class TestPlayPanel : public QObject {
     Q_OBJECT
 private:
@@ -21,69 +43,89 @@ private:
             QCOMPARE(at(rect.right(), y), colour);
         }
     }
+    // Every pixel of `area` has one colour, which is returned.
+    QColor expectClear(const QRect& area) const {
+        const QColor ground = at(area.left(), area.top());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (at(x, y) != ground) {
+                    QTest::qFail(qPrintable(QStringLiteral("(%1, %2) differs").arg(x).arg(y)),
+                                 __FILE__, __LINE__);
+                    return ground;
+                }
+        return ground;
+    }
+    // Pixels of `area` that pass `test`.
+    template <class Test> int count(const QRect& area, Test test) const {
+        int found = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                found += test(at(x, y)) ? 1 : 0;
+        return found;
+    }
 
 private Q_SLOTS:
     void initTestCase() { m_panel = artwork::paintPlayPanel(); }
 
     void hasItsSizeAndGround() {
-        QCOMPARE(m_panel.size(), QSize(640, 400));
-        const QColor panelBlue(0x04, 0x02, 0xa4);
-        for (const QPoint p : {QPoint(0, 0), QPoint(639, 399), QPoint(300, 330), QPoint(198, 150),
-                               QPoint(199, 150), QPoint(433, 150), QPoint(434, 150),
-                               QPoint(300, 36), QPoint(300, 272), QPoint(436, 150)})
-            QCOMPARE(at(p.x(), p.y()), panelBlue);
+        QCOMPARE(m_panel.size(), qRect(play_layout::kPanelArea).size());
+        // The ground shows at the corners, under the answer buttons, between the black window's
+        // yellow and cyan outlines on every side (two and three pixels out), and beyond them.
+        const QRect between = kBlackWindow.adjusted(-2, -2, 2, 2);
+        const int midX = kBlackWindow.center().x();
+        const int midY = kBlackWindow.center().y();
+        for (const QPoint p :
+             {QPoint(0, 0), QPoint(639, 399), QPoint(300, 330), QPoint(between.left(), midY),
+              QPoint(between.left() - 1, midY), QPoint(between.right(), midY),
+              QPoint(between.right() + 1, midY), QPoint(midX, between.top()),
+              QPoint(midX, between.bottom()), QPoint(kBlackWindow.right() + 5, midY)})
+            QCOMPARE(at(p.x(), p.y()), kPanelBlue);
     }
 
     void blackWindowIsBlackToItsEdges() {
-        for (int y = 39; y <= 269; ++y)
-            for (int x = 201; x <= 431; ++x)
+        for (int y = kBlackWindow.top(); y <= kBlackWindow.bottom(); ++y)
+            for (int x = kBlackWindow.left(); x <= kBlackWindow.right(); ++x)
                 QCOMPARE(at(x, y), QColor(Qt::black));
     }
 
     void blackWindowHasYellowThenCyanOutline() {
-        expectFrame(QRect(QPoint(200, 38), QPoint(432, 270)), QColor(255, 255, 0));
-        expectFrame(QRect(QPoint(197, 35), QPoint(435, 273)), QColor(0, 255, 255));
+        expectFrame(kBlackWindow.adjusted(-1, -1, 1, 1), kYellow);
+        expectFrame(kBlackWindow.adjusted(-4, -4, 4, 4), kCyan);
+    }
+
+    void gaugeStandsInItsFrame() {
+        expectFrame(kGaugeArea.adjusted(-1, -1, 1, 1), QColor(Qt::black));
+        expectFrame(kGaugeArea.adjusted(-3, -3, 3, 3), kCyan);
     }
 
     void questionBoxIsVioletInAYellowOutline() {
-        expectFrame(QRect(QPoint(458, 34), QPoint(619, 96)), QColor(255, 255, 0));
-        // The question number's label (x 511..564, y 48..77) needs clear violet behind it.
-        const QColor violet = at(540, 40);
+        expectFrame(kQuestionBox, kYellow);
+        // The question number's label needs clear violet behind it.
+        const QColor violet = expectClear(kQuestionLabel);
         QVERIFY(violet.red() > 80 && violet.blue() > 120 && violet.green() < 80);
-        for (int y = 48; y <= 77; ++y)
-            for (int x = 511; x <= 564; ++x)
-                QCOMPARE(at(x, y), violet);
-        // 第 on the left, 問 on the right, in white.
-        auto whiteIn = [this](const QRect& area) {
-            int count = 0;
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                for (int x = area.left(); x <= area.right(); ++x)
-                    count += at(x, y).lightness() > 230 ? 1 : 0;
-            return count;
-        };
-        QVERIFY(whiteIn(QRect(460, 36, 50, 59)) > 100);
-        QVERIFY(whiteIn(QRect(566, 36, 52, 59)) > 100);
+        // 第 on the left of the label, 問 on its right, in white.
+        const QRect inside = kQuestionBox.adjusted(2, 2, -2, -2);
+        const auto white = [](const QColor& c) { return c.lightness() > 230; };
+        QVERIFY(count(QRect(QPoint(inside.left(), inside.top()),
+                            QPoint(kQuestionLabel.left() - 2, inside.bottom())),
+                      white) > 100);
+        QVERIFY(count(QRect(QPoint(kQuestionLabel.right() + 2, inside.top()), inside.bottomRight()),
+                      white) > 100);
     }
 
     void accuracyBoxHasDividerTitleAndPercent() {
-        const QColor yellow(255, 255, 0);
-        expectFrame(QRect(QPoint(458, 177), QPoint(619, 273)), yellow);
-        for (int x = 458; x <= 619; ++x)
-            QCOMPARE(at(x, 211), yellow);
-        // The value's label (x 526..626 on the screen, 462..562 on the panel) stands on a clear
-        // strip; the "%" follows it in yellow.
-        const QColor strip = at(470, 240);
-        for (int y = 215; y <= 260; ++y)
-            for (int x = 462; x <= 562; ++x)
-                QCOMPARE(at(x, y), strip);
-        int percent = 0;
-        int title = 0;
-        for (int y = 212; y <= 272; ++y)
-            for (int x = 566; x <= 618; ++x)
-                percent += (at(x, y).red() > 200 && at(x, y).blue() < 80) ? 1 : 0;
-        for (int y = 178; y <= 210; ++y)
-            for (int x = 459; x <= 618; ++x)
-                title += at(x, y).lightness() > 200 ? 1 : 0;
+        expectFrame(kAccuracyBox, kYellow);
+        for (int x = kAccuracyBox.left(); x <= kAccuracyBox.right(); ++x)
+            QCOMPARE(at(x, kDivider), kYellow);
+        // The score's label stands on a clear strip; the "%" follows it in yellow, the title
+        // stands above the divider in white.
+        expectClear(kScoreLabel);
+        const QRect inside = kAccuracyBox.adjusted(1, 1, -1, -1);
+        const int percent =
+            count(QRect(QPoint(kScoreLabel.right() + 4, kDivider + 1), inside.bottomRight()),
+                  [](const QColor& c) { return c.red() > 200 && c.blue() < 80; });
+        const int title = count(QRect(inside.topLeft(), QPoint(inside.right(), kDivider - 1)),
+                                [](const QColor& c) { return c.lightness() > 200; });
         QVERIFY(percent > 80);
         QVERIFY(title > 150);
     }

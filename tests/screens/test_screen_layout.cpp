@@ -1,8 +1,12 @@
 #include "artwork/gauge_art.h"
+#include "facts/play_layout.h"
 #include "screen_test_support.h"
 #include "screens/careful_screen.h"
+#include "screens/control_geometry.h"
 #include "screens/gauge_box.h"
+#include "screens/how_to_play_layout.h"
 #include "screens/how_to_play_screen.h"
+#include "screens/menu_layout.h"
 #include "screens/menu_screen.h"
 #include "screens/picture_button.h"
 #include "screens/speed_screen.h"
@@ -12,6 +16,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <string_view>
 
 using namespace screen_test;
 
@@ -36,8 +41,12 @@ private Q_SLOTS:
     void cleanup();
     void windowsHaveTheirFixedClientSizeAndColour_data();
     void windowsHaveTheirFixedClientSizeAndColour();
-    void controlsStandAtTheirPixels_data();
-    void controlsStandAtTheirPixels();
+    void twipsBecomeWholePixels_data();
+    void twipsBecomeWholePixels();
+    void controlsStandWhereTheirTablePutsThem_data();
+    void controlsStandWhereTheirTablePutsThem();
+    void picturesAndGaugeStandOnTheirPlacesOfThePanel_data();
+    void picturesAndGaugeStandOnTheirPlacesOfThePanel();
     void picturesAreDrawnAtTheirOwnSize_data();
     void picturesAreDrawnAtTheirOwnSize();
     void frontToBackOrder_data();
@@ -114,67 +123,89 @@ void TestScreenLayout::windowsHaveTheirFixedClientSizeAndColour() {
     QVERIFY(!window->windowIcon().isNull());
 }
 
-void TestScreenLayout::controlsStandAtTheirPixels_data() {
+// Guards: a conversion that drops the fraction, or rounds half a pixel the wrong way.
+void TestScreenLayout::twipsBecomeWholePixels_data() {
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("under half a pixel") << 7 << 0;
+    QTest::newRow("over half a pixel") << 8 << 1;
+    QTest::newRow("one pixel") << 15 << 1;
+    QTest::newRow("a third over") << 4010 << 267;
+    QTest::newRow("two thirds over") << 4000 << 267;
+    QTest::newRow("7 twips over") << 5692 << 379;
+    QTest::newRow("8 twips over") << 5693 << 380;
+    QTest::newRow("a play screen's width") << 11490 << 766;
+}
+
+void TestScreenLayout::twipsBecomeWholePixels() {
+    QFETCH(int, twips);
+    QFETCH(int, pixels);
+    QCOMPARE(twips::toPixels(twips), pixels);
+}
+
+void TestScreenLayout::controlsStandWhereTheirTablePutsThem_data() {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("menu Frame1") << "menu"
-                                 << "Frame1" << QRect(162, 187, 432, 105);
-    QTest::newRow("menu Command4(1)") << "menu"
-                                      << "Command4(1)" << QRect(221, 21, 189, 62);
-    QTest::newRow("menu Command4(0)") << "menu"
-                                      << "Command4(0)" << QRect(16, 21, 189, 62);
-    QTest::newRow("menu Command3") << "menu"
-                                   << "Command3" << QRect(232, 413, 176, 53);
-    QTest::newRow("menu Command2") << "menu"
-                                   << "Command2" << QRect(33, 413, 176, 53);
-    QTest::newRow("menu Command1(5)") << "menu"
-                                      << "Command1(5)" << QRect(638, 241, 94, 235);
-    QTest::newRow("menu Command1(4)") << "menu"
-                                      << "Command1(4)" << QRect(545, 241, 94, 235);
-    QTest::newRow("menu Command1(3)") << "menu"
-                                      << "Command1(3)" << QRect(451, 241, 94, 235);
-    QTest::newRow("menu Command1(2)") << "menu"
-                                      << "Command1(2)" << QRect(639, 7, 94, 235);
-    QTest::newRow("menu Command1(1)") << "menu"
-                                      << "Command1(1)" << QRect(545, 7, 94, 235);
-    QTest::newRow("menu Command1(0)") << "menu"
-                                      << "Command1(0)" << QRect(451, 6, 94, 235);
-    QTest::newRow("menu Image1") << "menu"
-                                 << "Image1" << QRect(25, 4, 400, 399);
-    QTest::newRow("how Command1") << "how to play"
-                                  << "Command1" << QRect(627, 13, 114, 36);
-    QTest::newRow("how List1") << "how to play"
-                               << "List1" << QRect(27, 60, 715, 404);
-    for (const char* play : {"careful", "speed"}) {
-        const auto row = [play](const char* name) -> QTestData& {
-            return QTest::addRow("%s %s", play, name)
-                   << QString::fromLatin1(play) << QString::fromLatin1(name);
-        };
-        row("Command3") << QRect(63, 8, 176, 50);
-        row("Picture1") << QRect(113, 88, 81, 361);
-        row("Command2(1)") << QRect(417, 379, 155, 60);
-        row("Command2(0)") << QRect(262, 379, 155, 60);
-        row("Command1") << QRect(590, 13, 114, 36);
-        row("Image5") << QRect(290, 108, 184, 225);
-        row("Label2") << QRect(575, 115, 54, 30);
-        row("Label1") << QRect(526, 282, 101, 46);
-        row("Image4") << QRect(64, 6, 184, 54);
-        row("Image3") << QRect(356, 106, 140, 231);
-        row("Image2") << QRect(267, 106, 90, 231);
-        row("Image1") << QRect(64, 67, 640, 400);
+    const auto row = [](const char* screen, const twips::Control& control) {
+        QTest::addRow("%s %s", screen, control.name)
+            << QString::fromLatin1(screen) << QString::fromLatin1(control.name)
+            << screen_geometry::toQRect(control.pixels());
+    };
+    for (const twips::Control& control : menu_layout::kControls)
+        row("menu", control);
+    for (const twips::Control& control : how_to_play_layout::kControls)
+        row("how to play", control);
+    for (const twips::Control& control : play_layout::kControls) {
+        // The countdown picture is the speed screen's only.
+        if (std::string_view(control.name) != play_layout::kCountdownPicture.name)
+            row("careful", control);
+        row("speed", control);
     }
-    QTest::newRow("speed Image6") << "speed"
-                                  << "Image6" << QRect(316, 173, 138, 88);
 }
 
-void TestScreenLayout::controlsStandAtTheirPixels() {
+// Guards: a control left where Qt put it, placed in the wrong parent (the mode buttons stand in
+// their frame) or moved again once the screen has shown.
+void TestScreenLayout::controlsStandWhereTheirTablePutsThem() {
     QFETCH(QString, screen);
     QFETCH(QString, control);
     QFETCH(QRect, rect);
-    QWidget* widget = screen_test::control(this->screen(screen), control);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), rect);
+    QCOMPARE(screen_test::control(this->screen(screen), control)->geometry(), rect);
+}
+
+void TestScreenLayout::picturesAndGaugeStandOnTheirPlacesOfThePanel_data() {
+    QTest::addColumn<QString>("screen");
+    for (const char* play : {"careful", "speed"})
+        QTest::newRow(play) << play;
+}
+
+// The panel behind the play screen's controls, as the player sees it: the radical and the
+// character picture stand on its black window (no blue or outline shows under them), and the
+// gauge stands in its frame (black just outside it, cyan two pixels further).
+void TestScreenLayout::picturesAndGaugeStandOnTheirPlacesOfThePanel() {
+    QFETCH(QString, screen);
+    ScreenWindow* window = this->screen(screen);
+    // Before a load no picture is drawn: the panel shows through the picture controls.
+    const QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect pair = control(window, QStringLiteral("Image2"))
+                           ->geometry()
+                           .united(control(window, QStringLiteral("Image3"))->geometry());
+    for (int y = pair.top(); y <= pair.bottom(); ++y)
+        for (int x = pair.left(); x <= pair.right(); ++x)
+            QVERIFY2(shown.pixel(x, y) == qRgb(0, 0, 0),
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+    const QRect gauge = control(window, QStringLiteral("Picture1"))->geometry();
+    for (const auto& [margin, colour] :
+         {std::pair(1, qRgb(0, 0, 0)), std::pair(3, qRgb(0, 255, 255))}) {
+        const QRect frame = gauge.adjusted(-margin, -margin, margin, margin);
+        for (const QPoint p :
+             {frame.topLeft(), frame.bottomRight(), QPoint(frame.center().x(), frame.top()),
+              QPoint(frame.left(), frame.center().y()), QPoint(frame.right(), frame.center().y()),
+              QPoint(frame.center().x(), frame.bottom())})
+            QVERIFY2(shown.pixel(p) == colour,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
+    }
 }
 
 void TestScreenLayout::picturesAreDrawnAtTheirOwnSize_data() {
