@@ -167,11 +167,11 @@ void RoundEngine::applyEffect(bool right) {
     GameState& s = state();
     if (right) {
         ++s.correctCount;
-        view().playSound(sound(files::kRightSound));
+        view().playSound(soundPath(files::kRightSound));
         view().fillGauge(gauge::kSeedX, gauge::rightSeedY(s.correctCount), GaugeFill::Right);
     } else {
         ++s.wrongCount;
-        view().playSound(sound(files::kWrongSound));
+        view().playSound(soundPath(files::kWrongSound));
         view().fillGauge(gauge::kSeedX, gauge::wrongSeedY(s.wrongCount), GaugeFill::Wrong);
     }
 }
@@ -189,8 +189,6 @@ bool RoundEngine::lastQuestionJudged() const {
 
 void RoundEngine::endGame() {
     state().gameOver = true;
-    // The speed screen's answer clock judges no more.
-    stopTimer(PlayTimer::AnswerClock);
     startTimedWait(PlayTimer::EndOfGameWait);
 }
 
@@ -225,13 +223,13 @@ void RoundEngine::rate() {
     const Rating rating = ratingOf(state().score);
     view().setShown(PlayControl::RadicalPicture, false);
     view().setShown(PlayControl::CharacterPicture, false);
-    view().loadRatingPicture(rating, picture(ratingPicture(rating)));
+    view().loadRatingPicture(rating, picturePath(ratingPicture(rating)));
     view().setShown(PlayControl::RatingPicture, true);
     if (rating == Rating::Crow) {
-        view().playSound(sound(files::kCrowSound));
+        view().playSound(soundPath(files::kCrowSound));
         startTimedWait(PlayTimer::FailSoundWait);
     } else {
-        view().playSound(sound(files::kPassSound));
+        view().playSound(soundPath(files::kPassSound));
     }
     view().setShown(PlayControl::ModeBanner, false);
     view().setShown(PlayControl::AnotherGameButton, true);
@@ -241,7 +239,7 @@ void RoundEngine::tickFailSound() {
     if (!isRunning(PlayTimer::FailSoundWait) || !waitPassed(kEndWait))
         return;
     stopTimer(PlayTimer::FailSoundWait);
-    view().playSound(sound(files::kFailSound));
+    view().playSound(soundPath(files::kFailSound));
 }
 
 void RoundEngine::prepareAnotherGame() {
@@ -252,7 +250,7 @@ void RoundEngine::prepareAnotherGame() {
     view().setShown(PlayControl::ModeBanner, true);
     view().setText(PlayText::Score, QString());
     view().setText(PlayText::QuestionNumber, QString());
-    view().loadGauge(picture(files::kGauge));
+    view().loadGauge(picturePath(files::kGauge));
 }
 
 void RoundEngine::startTimedWait(PlayTimer timer) {
@@ -285,10 +283,10 @@ bool RoundEngine::waitPassed(double limit, bool strictly) const {
     return strictly ? elapsed > limit : elapsed >= limit;
 }
 
-QString RoundEngine::picture(const content_catalogue::Picture& file) const {
+QString RoundEngine::picturePath(const content_catalogue::Picture& file) const {
     return content_paths::picture(m_ports.shared.appPath, file.fileName);
 }
 
-QString RoundEngine::sound(QStringView fileName) const {
+QString RoundEngine::soundPath(QStringView fileName) const {
     return content_paths::sound(m_ports.shared.appPath, fileName);
 }

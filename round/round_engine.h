@@ -12,10 +12,7 @@
 /// a stray tick of a stopped timer does nothing.
 class RoundEngine {
 public:
-    /// Wait limits in seconds: a countdown step passes strictly after its limit, the other
-    /// waits at their limit.
-    static constexpr double kCountdownStep = 1.0;
-    static constexpr double kAnswerTime = 2.0;
+    /// The end-of-game and fail-sound waits in seconds; each passes at its limit.
     static constexpr double kEndWait = 1.0;
     /// Ratings: the lowest score of each medal.
     static constexpr int kGoldFrom = 95;
@@ -44,7 +41,7 @@ public:
     void nextQuestionOrEnd();
     /// Whether the question just judged was the last of the game.
     bool lastQuestionJudged() const;
-    /// Sets the game-over flag, stops the answer clock and starts the end-of-game wait.
+    /// Sets the game-over flag and starts the end-of-game wait.
     void endGame();
     /// A tick of the timers that end a game on either screen: the end-of-game wait, after which
     /// the game is rated, and the fail-sound wait after a crow. False for any other timer.
@@ -69,6 +66,10 @@ public:
     /// The rating of a game's score.
     static Rating ratingOf(int score);
 
+    /// The path of a picture or a sound of the content, by its catalogue entry.
+    QString picturePath(const content_catalogue::Picture& file) const;
+    QString soundPath(QStringView fileName) const;
+
     /// The screen's game state that the engine runs on.
     GameState& state() { return m_ports.state; }
     const GameState& state() const { return m_ports.state; }
@@ -80,8 +81,6 @@ private:
     void tickFailSound();
     void rate();
     void failOnUnplayableLists() const;
-    QString picture(const content_catalogue::Picture& file) const;
-    QString sound(QStringView fileName) const;
 
     PlayPorts m_ports;
     std::array<bool, kPlayTimers> m_running{};

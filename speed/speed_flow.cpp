@@ -1,8 +1,6 @@
 #include "speed/speed_flow.h"
 
-#include "shell/content_paths.h"
-
-namespace files = content_catalogue;
+#include "speed/countdown.h"
 
 SpeedFlow::SpeedFlow(PlayPorts ports) : m_ports(ports), m_engine(ports) {}
 
@@ -17,10 +15,9 @@ void SpeedFlow::activate() {
           PlayTimer::LastCountdownStep, PlayTimer::AnswerClock})
         m_engine.stopTimer(timer);
     m_engine.startGame();
-    PlayView& view = m_ports.view;
-    view.setShown(PlayControl::CountdownPicture, true);
+    m_ports.view.setShown(PlayControl::CountdownPicture, true);
     showCountdownStep(0);
-    m_engine.startTimedWait(PlayTimer::FirstCountdownStep);
+    m_engine.startTimedWait(kCountdownSteps[0].timer);
 }
 
 void SpeedFlow::pressAnswer(int index) {
@@ -31,48 +28,36 @@ void SpeedFlow::pressAnswer(int index) {
 void SpeedFlow::tick(PlayTimer timer) {
     if (m_engine.tickGameEndTimer(timer))
         return;
-    switch (timer) {
-    case PlayTimer::FirstCountdownStep:
-        countdownStep(timer, PlayTimer::SecondCountdownStep);
-        break;
-    case PlayTimer::SecondCountdownStep:
-        countdownStep(timer, PlayTimer::LastCountdownStep);
-        break;
-    case PlayTimer::LastCountdownStep:
-        if (m_engine.isRunning(timer) &&
-            m_engine.waitPassed(RoundEngine::kCountdownStep, /*strictly=*/true))
-            startPlay();
-        break;
-    case PlayTimer::AnswerClock:
-        if (m_engine.isRunning(timer) && m_engine.waitPassed(RoundEngine::kAnswerTime))
+    if (timer == PlayTimer::AnswerClock) {
+        if (m_engine.isRunning(timer) && m_engine.waitPassed(kAnswerTime))
             judgeOnTime();
-        break;
-    default:
-        break;
-    }
-}
-
-void SpeedFlow::showCountdownStep(int step) {
-    // Step 0 shows "3" with a double beep, step 1 "2" likewise, the last "1" with a triple beep.
-    const int steps = static_cast<int>(files::kCountdown.size());
-    m_ports.view.loadCountdownPicture(
-        steps - step, content_paths::picture(m_ports.shared.appPath,
-                                             files::kCountdown[std::size_t(step)].fileName));
-    m_ports.view.playSound(content_paths::sound(
-        m_ports.shared.appPath, step + 1 < steps ? files::kBeepSound : files::kLastBeepSound));
-}
-
-void SpeedFlow::countdownStep(PlayTimer current, PlayTimer next) {
-    if (!m_engine.isRunning(current) ||
-        !m_engine.waitPassed(RoundEngine::kCountdownStep, /*strictly=*/true))
         return;
-    m_engine.stopTimer(current);
-    showCountdownStep(static_cast<int>(next) - static_cast<int>(PlayTimer::FirstCountdownStep));
-    m_engine.startTimedWait(next);
+    }
+    for (std::size_t step = 0; step < kCountdownSteps.size(); ++step)
+        if (kCountdownSteps[step].timer == timer)
+            countdownTick(step);
+}
+
+void SpeedFlow::showCountdownStep(std::size_t step) {
+    const CountdownStep& shown = kCountdownSteps[step];
+    m_ports.view.loadCountdownPicture(shown.number, m_engine.picturePath(shown.picture));
+    m_ports.view.playSound(m_engine.soundPath(shown.sound));
+}
+
+void SpeedFlow::countdownTick(std::size_t step) {
+    const PlayTimer timer = kCountdownSteps[step].timer;
+    if (!m_engine.isRunning(timer) || !m_engine.waitPassed(kCountdownStep, /*strictly=*/true))
+        return;
+    m_engine.stopTimer(timer);
+    if (step + 1 == kCountdownSteps.size()) {
+        startPlay();
+        return;
+    }
+    showCountdownStep(step + 1);
+    m_engine.startTimedWait(kCountdownSteps[step + 1].timer);
 }
 
 void SpeedFlow::startPlay() {
-    m_engine.stopTimer(PlayTimer::LastCountdownStep);
     m_ports.view.setShown(PlayControl::CountdownPicture, false);
     m_engine.showRadicalPicture();
     // The first question appears silently; a press made during the countdown answers it.
@@ -84,7 +69,13 @@ void SpeedFlow::judgeOnTime() {
     // The next question's answer time starts before anything else is done.
     m_engine.restartWait();
     m_engine.judgePending();
-    m_engine.nextQuestionOrEnd();
+    if (!m_engine.lastQuestionJudged()) {
+        m_engine.drawQuestion();
+        return;
+    }
+    // The answer clock judges no more once the game is over.
+    m_engine.stopTimer(PlayTimer::AnswerClock);
+    m_engine.endGame();
 }
 
 void SpeedFlow::anotherGame() {

@@ -3,9 +3,17 @@
 #include "round/play_ports.h"
 #include "round/round_engine.h"
 
-/// The speed screen's flow: a 3-2-1 countdown, then every question judged by the answer clock.
+#include <cstddef>
+
+/// The speed screen's flow: a 3-2-1 countdown (countdown.h), then every question judged by the
+/// answer clock.
 class SpeedFlow {
 public:
+    /// The speed mode's limits in seconds: a countdown step passes strictly after its limit, a
+    /// question's answer time at its limit.
+    static constexpr double kCountdownStep = 1.0;
+    static constexpr double kAnswerTime = 2.0;
+
     explicit SpeedFlow(PlayPorts ports);
 
     /// Screen load: sets the title only.
@@ -24,8 +32,8 @@ public:
     const RoundEngine& engine() const { return m_engine; }
 
 private:
-    void showCountdownStep(int step);
-    void countdownStep(PlayTimer current, PlayTimer next);
+    void showCountdownStep(std::size_t step);
+    void countdownTick(std::size_t step);
     void startPlay();
     void judgeOnTime();
 
