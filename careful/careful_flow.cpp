@@ -3,6 +3,7 @@
 CarefulFlow::CarefulFlow(PlayPorts ports) : m_engine(ports) {}
 
 void CarefulFlow::load() {
+    m_engine.beginShowing();
     // Only a stray call could find the end-of-game wait running; a new game must not be rated.
     m_engine.stopTimer(PlayTimer::EndOfGameWait);
     m_engine.startGame();

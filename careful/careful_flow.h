@@ -17,9 +17,6 @@ public:
     /// Command3: another game on the same screen.
     void anotherGame();
 
-    /// The round engine this screen runs (for its game state and question records).
-    const RoundEngine& engine() const { return m_engine; }
-
 private:
     RoundEngine m_engine;
 };

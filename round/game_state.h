@@ -29,7 +29,9 @@ struct GameState {
     std::int16_t questionCount = 0; ///< questions shown, the one on screen included
     std::int16_t correctCount = 0;
     std::int16_t wrongCount = 0;
-    bool gameOver = false;      ///< from the 100th judgement to the next game
+    bool gameOver = false; ///< from the 100th judgement to the next game
+    /// The game's rating shows: from the rating to another game or to the screen's next showing.
+    bool rated = false;
     std::int32_t waitStart = 0; ///< whole seconds since midnight
     /// The monotonic clock's reading at the moment the time of day read `waitStart`: the waits
     /// are timed from it, so that a step of the time of day neither ends nor stalls one.

@@ -48,6 +48,10 @@ void RoundEngine::startGame() {
         s.recentlyUsed[c] = 0;
 }
 
+void RoundEngine::beginShowing() {
+    state().rated = false;
+}
+
 void RoundEngine::showTitle() {
     const QString name = radicalName(m_ports.shared.radicalNo);
     if (!name.isEmpty())
@@ -233,6 +237,7 @@ void RoundEngine::rate() {
     }
     view().setShown(PlayControl::ModeBanner, false);
     view().setShown(PlayControl::AnotherGameButton, true);
+    state().rated = true;
 }
 
 void RoundEngine::tickFailSound() {
@@ -245,6 +250,7 @@ void RoundEngine::tickFailSound() {
 void RoundEngine::prepareAnotherGame() {
     // A fail sound from the last game's crow must not sound in the new game.
     stopTimer(PlayTimer::FailSoundWait);
+    state().rated = false;
     view().setShown(PlayControl::AnotherGameButton, false);
     view().setShown(PlayControl::RatingPicture, false);
     view().setShown(PlayControl::ModeBanner, true);

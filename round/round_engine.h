@@ -25,6 +25,8 @@ public:
     /// Resets counts, game-over flag, question records and the recently-used flags 1..219. The
     /// no-repeat window and the pending answer carry over from the previous game.
     void startGame();
+    /// A new showing of the screen (its load): no rating shows on it yet.
+    void beginShowing();
     /// Sets the window's title from the radical; a radical number outside 1..6 leaves it.
     void showTitle();
     /// Loads the radical picture and shows it.
@@ -46,8 +48,8 @@ public:
     /// A tick of the timers that end a game on either screen: the end-of-game wait, after which
     /// the game is rated, and the fail-sound wait after a crow. False for any other timer.
     bool tickGameEndTimer(PlayTimer timer);
-    /// The steps of another game before the screen's own game start; a fail sound still
-    /// pending from the crow of the last game is cancelled.
+    /// The steps of another game before the screen's own game start: the rating goes, and a
+    /// fail sound still pending from the crow of the last game is cancelled.
     void prepareAnotherGame();
 
     /// Starts a timer and takes the clock as the new wait start.

@@ -15,7 +15,6 @@ protected:
     void answerPressed(int index) override;
     void timerTicked(PlayTimer timer) override;
     void anotherGamePressed() override;
-    const GameState& gameState() const override { return m_flow.engine().state(); }
 
 private:
     CarefulFlow m_flow;

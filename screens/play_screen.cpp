@@ -14,8 +14,8 @@
 #include <QTimer>
 
 PlayScreen::PlayScreen(const PlayScreenDefinition& definition, const SharedState& shared,
-                       ErrorPath& errorPath, QWidget* parent)
-    : ScreenWindow(errorPath, parent), m_shared(shared),
+                       const GameState& state, ErrorPath& errorPath, QWidget* parent)
+    : ScreenWindow(errorPath, parent), m_shared(shared), m_state(state),
       m_controls(buildPlayScreen(this, definition, shared.appPath)),
       m_view(this, m_controls, shared), m_announcer(new Announcer(this)) {
     connectControls();
@@ -56,16 +56,12 @@ void PlayScreen::connectControls() {
     m_controls.image(5)->installEventFilter(this);
 }
 
-bool PlayScreen::isRated() const {
-    return !m_controls.anotherGame->isHidden();
-}
-
 QString PlayScreen::reviewOfCell(int cell) const {
     // Only a rated game is reviewed: during play and its ending the cells stay silent, so
     // nothing gives away an answer.
-    if (!isRated())
+    if (!m_state.rated)
         return {};
-    return question_review::describeCell(gameState(), m_shared, cell);
+    return question_review::describeCell(m_state, m_shared, cell);
 }
 
 bool PlayScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -78,10 +74,10 @@ bool PlayScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PlayScreen::openReview() {
-    if (!isRated() || m_review)
+    if (!m_state.rated || m_review)
         return;
     m_focusBeforeReview = focusWidget();
-    m_review = new GameReviewWindow(gameState(), m_shared, this);
+    m_review = new GameReviewWindow(m_state, m_shared, this);
     connect(m_review, &GameReviewWindow::closed, this, [this] {
         m_review->deleteLater();
         // Back to the rated screen as it was, the focus where it was.
@@ -102,11 +98,10 @@ void PlayScreen::closeReview() {
 }
 
 void PlayScreen::handled() {
-    const GameState& state = gameState();
     // The answer that waits for the answer clock's judgement (the speed screen's only; the
     // careful screen judges a press at once).
     for (int i = 0; i < 2; ++i)
-        m_controls.answers[static_cast<std::size_t>(i)]->setHeld(state.pendingAnswer ==
+        m_controls.answers[static_cast<std::size_t>(i)]->setHeld(m_state.pendingAnswer ==
                                                                  answerOfButton(i));
     const QString told = news();
     if (!told.isEmpty())
@@ -114,29 +109,28 @@ void PlayScreen::handled() {
 }
 
 QString PlayScreen::news() {
-    const GameState& state = gameState();
     QStringList news;
-    const int judged = state.correctCount + state.wrongCount;
+    const int judged = m_state.correctCount + m_state.wrongCount;
     if (judged != m_judgedTold) {
         if (m_judgedTold >= 0 && judged == m_judgedTold + 1)
-            news << (state.records[static_cast<std::size_t>(judged - 1)].right
+            news << (m_state.records[static_cast<std::size_t>(judged - 1)].right
                          ? QStringLiteral("正解")
                          : QStringLiteral("不正解"));
         m_judgedTold = judged;
     }
     ImageControl* question = m_controls.image(3);
-    if (!question->isHidden() && state.questionCount != m_questionTold) {
+    if (!question->isHidden() && m_state.questionCount != m_questionTold) {
         // What the picture shows, never the kanji: that would give the answer away.
-        const QString shows = question_review::pictureText(state.currentCharacter, m_shared);
+        const QString shows = question_review::pictureText(m_state.currentCharacter, m_shared);
         question->setAccessibleName(shows);
-        news << QStringLiteral("第 %1 問　%2").arg(state.questionCount).arg(shows);
-        m_questionTold = state.questionCount;
+        news << QStringLiteral("第 %1 問　%2").arg(m_state.questionCount).arg(shows);
+        m_questionTold = m_state.questionCount;
     }
-    if (isRated() != m_ratedTold) {
-        m_ratedTold = isRated();
+    if (m_state.rated != m_ratedTold) {
+        m_ratedTold = m_state.rated;
         if (m_ratedTold)
             news << m_controls.image(5)->accessibleName()
-                 << QStringLiteral("正解率 %1 %").arg(state.score)
+                 << QStringLiteral("正解率 %1 %").arg(m_state.score)
                  << QStringLiteral("V キーで全問を振り返れます");
     }
     return news.join(QStringLiteral("。"));

@@ -21,8 +21,9 @@ class GameReviewWindow;
 class PlayScreen : public ScreenWindow {
     Q_OBJECT
 public:
+    /// A play screen of `definition` on the screen's game state, which its flow runs.
     PlayScreen(const PlayScreenDefinition& definition, const SharedState& shared,
-               ErrorPath& errorPath, QWidget* parent = nullptr);
+               const GameState& state, ErrorPath& errorPath, QWidget* parent = nullptr);
     ~PlayScreen() override;
 
     /// Stops every timer and the sound, and closes the review.
@@ -41,8 +42,6 @@ protected:
     virtual void timerTicked(PlayTimer timer) = 0;
     /// Command3, already guarded.
     virtual void anotherGamePressed() = 0;
-    /// The screen's game state, read by the review of a finished game.
-    virtual const GameState& gameState() const = 0;
 
     void handled() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,13 +49,13 @@ protected:
 private:
     void connectControls();
     QString reviewOfCell(int cell) const;
-    bool isRated() const;
     void openReview();
     void closeReview();
     /// What is new for screen readers since the last handler; empty when nothing is.
     QString news();
 
     const SharedState& m_shared;
+    const GameState& m_state;
     PlayControls m_controls;
     PlayScreenView m_view;
     Announcer* m_announcer = nullptr;

@@ -10,7 +10,7 @@ PlayScreenDefinition definition() {
 
 SpeedScreen::SpeedScreen(const SharedState& shared, GameState& state, RandomSource& random,
                          const Clock& clock, ErrorPath& errorPath, QWidget* parent)
-    : PlayScreen(definition(), shared, errorPath, parent),
+    : PlayScreen(definition(), shared, state, errorPath, parent),
       m_flow(PlayPorts{shared, state, view(), random, clock}) {
     setObjectName(QStringLiteral("スピード"));
 }

@@ -19,7 +19,6 @@ protected:
     void answerPressed(int index) override;
     void timerTicked(PlayTimer timer) override;
     void anotherGamePressed() override;
-    const GameState& gameState() const override { return m_flow.engine().state(); }
 
 private:
     SpeedFlow m_flow;

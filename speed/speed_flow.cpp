@@ -5,6 +5,7 @@
 SpeedFlow::SpeedFlow(PlayPorts ports) : m_ports(ports), m_engine(ports) {}
 
 void SpeedFlow::load() {
+    m_engine.beginShowing();
     m_engine.showTitle();
 }
 

@@ -28,9 +28,6 @@ public:
     /// Command3: another game, which runs the countdown again.
     void anotherGame();
 
-    /// The round engine this screen runs (for its game state and question records).
-    const RoundEngine& engine() const { return m_engine; }
-
 private:
     void showCountdownStep(std::size_t step);
     void countdownTick(std::size_t step);
