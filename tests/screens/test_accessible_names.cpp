@@ -1,11 +1,8 @@
 #include "play_screen_probe.h"
 #include "screens/gauge_box.h"
-#include "screens/navigator.h"
 #include "screens/picture_button.h"
 #include "screens/screen_window.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
+#include "tests/support/screen_rig.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -41,9 +38,7 @@ void checkEveryPictureIsNamed(const QWidget* window) {
 
 void checkNames(const QWidget* window, const Names& expected) {
     for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-        const QWidget* widget = control(window, it.key());
-        QVERIFY2(widget, qPrintable(it.key()));
-        QCOMPARE(widget->accessibleName(), it.value());
+        QCOMPARE(control(window, it.key())->accessibleName(), it.value());
     }
 }
 
@@ -60,30 +55,24 @@ private Q_SLOTS:
     void speedScreenCountdown();
 
 private:
-    QWidget* screen() const { return m_navigator->currentScreen(); }
+    QWidget* screen() const { return m_rig->screen(); }
 
-    std::unique_ptr<TestContent> m_content;
-    FakeClock m_clock{36000.0};
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ScreenRig> m_rig;
 };
 
 void TestAccessibleNames::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
-    m_content->writeList(6, 'o', test_files::range(1, 40));
-    m_content->writeList(6, 'x', test_files::range(101, 40));
-    m_content->writeCharacterPictures(test_files::range(1, 40) + test_files::range(101, 40));
-    m_content->writeHowToPlay("1\r\n");
-    m_clock = FakeClock(36000.0);
-    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
-    m_navigator->start();
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
+    m_rig->content.writeList(6, 'o', test_files::range(1, 40));
+    m_rig->content.writeList(6, 'x', test_files::range(101, 40));
+    m_rig->content.writeCharacterPictures(test_files::range(1, 40) + test_files::range(101, 40));
+    m_rig->content.writeHowToPlay("1\r\n");
+    m_rig->start();
 }
 
 void TestAccessibleNames::cleanup() {
-    QVERIFY(m_reporter.files.isEmpty());
-    m_navigator.reset();
+    QVERIFY(m_rig->reporter.files.isEmpty());
+    m_rig.reset();
 }
 
 void TestAccessibleNames::menuAndHowToPlay() {
@@ -104,7 +93,7 @@ void TestAccessibleNames::menuAndHowToPlay() {
 
     click(screen(), QStringLiteral("Command2"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::HowToPlay);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::HowToPlay);
     checkNames(screen(), {{"Command1", "メニュー"}, {"List1", "遊び方"}});
     checkEveryPictureIsNamed(screen());
 }
@@ -113,7 +102,7 @@ void TestAccessibleNames::carefulScreenThroughAGame() {
     click(screen(), QStringLiteral("Command1(5)"));
     click(screen(), QStringLiteral("Command4(1)"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Careful);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Careful);
     PlayScreenProbe probe(screen());
     checkNames(screen(), {{"Command1", "メニュー"},
                           {"Command2(0)", "ある"},
@@ -158,7 +147,7 @@ void TestAccessibleNames::carefulScreenThroughAGame() {
         QCOMPARE(announcer->accessibleName(),
                  QStringLiteral("%1。第 %2 問　%3").arg(judgement).arg(q + 1).arg(shows()));
     }
-    m_clock.advance(1.0);
+    m_rig->clock.advance(1.0);
     tickRunningTimers(screen());
     QVERIFY(probe.shown("Image5"));
     QCOMPARE(probe.accessibleName("Image5"), QStringLiteral("銀メダル"));
@@ -181,8 +170,10 @@ void TestAccessibleNames::speedScreenCountdown() {
     click(screen(), QStringLiteral("Command1(5)"));
     click(screen(), QStringLiteral("Command4(0)"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Speed);
-    checkNames(screen(), {{"Image4", "スピードモード"}, {"Image6", "カウントダウン 3"}});
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Speed);
+    checkNames(
+        screen(),
+        {{"Command1", "メニュー"}, {"Image4", "スピードモード"}, {"Image6", "カウントダウン 3"}});
     checkEveryPictureIsNamed(screen());
 }
 

@@ -1,10 +1,7 @@
 #include "play_screen_probe.h"
-#include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
+#include "tests/support/screen_rig.h"
 
 using namespace screen_test;
 
@@ -38,42 +35,36 @@ private:
     /// Answers the question on screen, right or wrong, and checks what the press shows.
     void answer(bool right);
     void tick(double seconds);
-    QWidget* screen() const { return m_navigator->currentScreen(); }
+    QWidget* screen() const { return m_rig->screen(); }
 
-    std::unique_ptr<TestContent> m_content;
-    FakeClock m_clock{36000.0};
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ScreenRig> m_rig;
     int m_correct = 0;
     int m_wrong = 0;
 };
 
 void TestCarefulScreen::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
-    m_content->writeList(3, 'o', test_files::range(1, kLastO));
-    m_content->writeList(3, 'x', test_files::range(101, 40));
-    m_content->writeCharacterPictures(test_files::range(1, kLastO) + test_files::range(101, 40));
-    m_clock = FakeClock(36000.0);
-    m_reporter = RecordingReporter();
-    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
-    m_navigator->start();
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
+    m_rig->content.writeList(3, 'o', test_files::range(1, kLastO));
+    m_rig->content.writeList(3, 'x', test_files::range(101, 40));
+    m_rig->content.writeCharacterPictures(test_files::range(1, kLastO) +
+                                          test_files::range(101, 40));
+    m_rig->start();
     m_correct = m_wrong = 0;
 }
 
 void TestCarefulScreen::cleanup() {
-    QVERIFY(m_reporter.files.isEmpty() ||
+    QVERIFY(m_rig->reporter.files.isEmpty() ||
             QTest::currentTestFunction() ==
                 QByteArray("missingCharacterPictureReachesTheReporter"));
-    m_navigator.reset();
+    m_rig.reset();
 }
 
 void TestCarefulScreen::openCareful() {
     click(screen(), QStringLiteral("Command1(2)"));
     click(screen(), QStringLiteral("Command4(1)"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Careful);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Careful);
 }
 
 void TestCarefulScreen::answer(bool right) {
@@ -87,7 +78,7 @@ void TestCarefulScreen::answer(bool right) {
     else
         ++m_wrong;
     QCOMPARE(probe.lastSound(),
-             content_paths::sound(m_content->appPath(), right ? u"o.wav" : u"x.wav"));
+             content_paths::sound(m_rig->content.appPath(), right ? u"o.wav" : u"x.wav"));
     QCOMPARE(probe.cell(right ? gauge::kCells + 1 - m_correct : m_wrong),
              right ? artwork::kGaugeGreen : artwork::kGaugeRed);
     const QString score = QString::number(exactScore(m_correct, question));
@@ -101,7 +92,7 @@ void TestCarefulScreen::answer(bool right) {
 }
 
 void TestCarefulScreen::tick(double seconds) {
-    m_clock.advance(seconds);
+    m_rig->clock.advance(seconds);
     tickRunningTimers(screen());
 }
 
@@ -158,12 +149,12 @@ void TestCarefulScreen::wholeGameToTheCrowAndAnotherGame() {
     QCOMPARE(probe.picture("Image5"), TestContent::namedColour(QStringLiteral("karasu.gif")));
     QCOMPARE(screen_test::control(screen(), QStringLiteral("Image5"))->accessibleName(),
              QStringLiteral("カラス（不合格）"));
-    QCOMPARE(probe.lastSound(), content_paths::sound(m_content->appPath(), u"karasu.wav"));
+    QCOMPARE(probe.lastSound(), content_paths::sound(m_rig->content.appPath(), u"karasu.wav"));
     QVERIFY(!probe.shown("Image2") && !probe.shown("Image3") && !probe.shown("Image4"));
     QVERIFY(probe.shown("Command3"));
     QCOMPARE(probe.runningTimers(), QStringList{"Timer1"});
     tick(1.0);
-    QCOMPARE(probe.lastSound(), content_paths::sound(m_content->appPath(), u"dame.wav"));
+    QCOMPARE(probe.lastSound(), content_paths::sound(m_rig->content.appPath(), u"dame.wav"));
     QVERIFY(probe.runningTimers().isEmpty());
 
     // Another game: banner back, labels and gauge fresh, the first question shown.
@@ -216,7 +207,7 @@ void TestCarefulScreen::backToTheMenuInTheMiddleStartsAfreshNextTime() {
         answer(q % 2 == 0);
     click(screen(), QStringLiteral("Command1"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     openCareful();
     PlayScreenProbe probe(screen());
     QCOMPARE(probe.text("Label2"), QStringLiteral("1"));
@@ -225,19 +216,19 @@ void TestCarefulScreen::backToTheMenuInTheMiddleStartsAfreshNextTime() {
 }
 
 void TestCarefulScreen::missingCharacterPictureReachesTheReporter() {
-    QFile::remove(content_paths::characterPicture(m_content->appPath(), 7));
-    QFile::remove(content_paths::characterPicture(m_content->appPath(), 107));
+    QFile::remove(content_paths::characterPicture(m_rig->content.appPath(), 7));
+    QFile::remove(content_paths::characterPicture(m_rig->content.appPath(), 107));
     openCareful();
-    for (int q = 0; q < 100 && m_reporter.files.isEmpty(); ++q)
+    for (int q = 0; q < 100 && m_rig->reporter.files.isEmpty(); ++q)
         click(screen(), QStringLiteral("Command2(0)"));
-    QVERIFY(!m_reporter.files.isEmpty());
-    QVERIFY(m_reporter.files.first().endsWith(QLatin1String("b7.gif")) ||
-            m_reporter.files.first().endsWith(QLatin1String("b107.gif")));
+    QVERIFY(!m_rig->reporter.files.isEmpty());
+    QVERIFY(m_rig->reporter.files.first().endsWith(QLatin1String("b7.gif")) ||
+            m_rig->reporter.files.first().endsWith(QLatin1String("b107.gif")));
     // Nothing acts any more.
     const QString label = PlayScreenProbe(screen()).text("Label2");
     click(screen(), QStringLiteral("Command2(0)"));
     QCOMPARE(PlayScreenProbe(screen()).text("Label2"), label);
-    QCOMPARE(m_reporter.files.size(), 1);
+    QCOMPARE(m_rig->reporter.files.size(), 1);
 }
 
 QTEST_MAIN(TestCarefulScreen)

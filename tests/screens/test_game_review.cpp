@@ -1,13 +1,10 @@
 #include "key_press.h"
 #include "play_screen_probe.h"
 #include "screens/game_review_window.h"
-#include "screens/navigator.h"
 #include "screens/question_review.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
+#include "tests/support/screen_rig.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -94,42 +91,36 @@ private:
                 return window;
         return nullptr;
     }
-    QWidget* screen() const { return m_navigator->currentScreen(); }
+    QWidget* screen() const { return m_rig->screen(); }
 
-    std::unique_ptr<TestContent> m_content;
-    FakeClock m_clock{36000.0};
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ScreenRig> m_rig;
     QList<bool> m_right; // per question, from question 1
 };
 
 void TestGameReview::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
-    m_content->writeList(1, 'o', test_files::range(1, kLastO));
-    m_content->writeList(1, 'x', test_files::range(101, 40));
-    m_content->writeCharacterPictures(test_files::range(1, kLastO) + test_files::range(101, 40));
-    m_content->writeKanjiTable(kanjiTable());
-    m_clock = FakeClock(36000.0);
-    m_random = ScriptedRandom{kRealList, kIndex7, kMadeUpList, kIndex5};
-    m_reporter = RecordingReporter();
-    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
-    m_navigator->start();
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
+    m_rig->content.writeList(1, 'o', test_files::range(1, kLastO));
+    m_rig->content.writeList(1, 'x', test_files::range(101, 40));
+    m_rig->content.writeCharacterPictures(test_files::range(1, kLastO) +
+                                          test_files::range(101, 40));
+    m_rig->content.writeKanjiTable(kanjiTable());
+    m_rig->random = ScriptedRandom{kRealList, kIndex7, kMadeUpList, kIndex5};
+    m_rig->start();
     m_right.clear();
 }
 
 void TestGameReview::cleanup() {
     closeToolTip();
-    QVERIFY(m_reporter.files.isEmpty());
-    m_navigator.reset();
+    QVERIFY(m_rig->reporter.files.isEmpty());
+    m_rig.reset();
 }
 
 void TestGameReview::openCareful() {
     click(screen(), QStringLiteral("Command1(0)"));
     click(screen(), QStringLiteral("Command4(1)"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Careful);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Careful);
 }
 
 void TestGameReview::playScriptedGame() {
@@ -146,7 +137,7 @@ void TestGameReview::playScriptedGame() {
 }
 
 void TestGameReview::rate() {
-    m_clock.advance(1.0);
+    m_rig->clock.advance(1.0);
     tickRunningTimers(screen());
     QVERIFY(PlayScreenProbe(screen()).shown("Command3"));
 }
@@ -250,9 +241,9 @@ void TestGameReview::withoutAUsableTableThePictureIsNamed_data() {
 void TestGameReview::withoutAUsableTableThePictureIsNamed() {
     QFETCH(bool, present);
     QFETCH(QByteArray, table);
-    QFile::remove(content_paths::kanjiTableFile(m_content->appPath()));
+    QFile::remove(content_paths::kanjiTableFile(m_rig->content.appPath()));
     if (present)
-        m_content->writeKanjiTable(table);
+        m_rig->content.writeKanjiTable(table);
     openCareful();
     playScriptedGame();
     rate();
@@ -266,11 +257,11 @@ void TestGameReview::speedQuestionWithoutAnAnswer() {
     click(screen(), QStringLiteral("Command1(0)"));
     click(screen(), QStringLiteral("Command4(0)"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Speed);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Speed);
     PlayScreenProbe probe(screen());
     // Nobody presses anything: every question is judged wrong, without an answer.
     for (int i = 0; i < 3000 && !probe.shown("Command3"); ++i) {
-        m_clock.advance(0.1);
+        m_rig->clock.advance(0.1);
         tickRunningTimers(screen());
     }
     QVERIFY(probe.shown("Command3"));
@@ -350,7 +341,7 @@ void TestGameReview::reviewWindowListsTheGame() {
     QCOMPARE(rows->currentRow(), mistakes[1]);
 
     // No event loop of its own: the play screen's fail sound comes while the review is open.
-    m_clock.advance(1.0);
+    m_rig->clock.advance(1.0);
     tickRunningTimers(play);
     QVERIFY(probe.lastSound().endsWith(QStringLiteral("dame.wav")));
 
@@ -371,9 +362,9 @@ void TestGameReview::reviewWindowGoesWithTheScreen() {
     key_press::click(screen(), Qt::Key_V);
     QPointer<QWidget> window = review();
     QVERIFY(window);
-    m_navigator->open(Screen::Menu);
+    m_rig->navigator->open(Screen::Menu);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     QVERIFY(window.isNull());
 }
 

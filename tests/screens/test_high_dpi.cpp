@@ -1,13 +1,9 @@
 #include "artwork/gauge_art.h"
 #include "screen_test_support.h"
 #include "screens/gauge_box.h"
-#include "screens/navigator.h"
 #include "screens/picture_button.h"
 #include "screens/screen_window.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
-#include "tests/support/test_content.h"
+#include "tests/support/screen_rig.h"
 
 #include <QGuiApplication>
 #include <cmath>
@@ -90,7 +86,6 @@ private Q_SLOTS:
     void gaugeCellsAndLinesAreEvenInDevicePixels();
 
 private:
-    void start(const QString& appPath);
     void openCareful();
     /// Plays a whole game, 70 right and 30 wrong.
     void playSeventyThirty();
@@ -98,41 +93,30 @@ private:
     void anotherGame();
     /// The gauge on the screen after a 70/30 game, checked in device pixels.
     void checkGauge();
-    QWidget* screen() const { return m_navigator->currentScreen(); }
+    QWidget* screen() const { return m_rig->screen(); }
 
-    FakeClock m_clock{36000.0};
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
-    std::unique_ptr<TestContent> m_content;
+    std::unique_ptr<ScreenRig> m_rig;
 };
 
 void TestHighDpi::init() {
-    m_clock = FakeClock(36000.0);
-    m_reporter = RecordingReporter();
+    m_rig = std::make_unique<ScreenRig>();
 }
 
 void TestHighDpi::cleanup() {
-    QVERIFY(m_reporter.files.isEmpty());
-    m_navigator.reset();
-    m_content.reset();
-}
-
-void TestHighDpi::start(const QString& appPath) {
-    m_navigator = std::make_unique<Navigator>(appPath, m_clock, m_random, m_reporter);
-    m_navigator->start();
+    QVERIFY(m_rig->reporter.files.isEmpty());
+    m_rig.reset();
 }
 
 void TestHighDpi::openCareful() {
     click(screen(), QStringLiteral("Command1(2)"));
     click(screen(), QStringLiteral("Command4(1)"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Careful);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Careful);
 }
 
 void TestHighDpi::playSeventyThirty() {
     for (int q = 1; q <= 100; ++q) {
-        const int right = m_random.rightButton();
+        const int right = m_rig->random.rightButton();
         click(screen(), QStringLiteral("Command2(%1)").arg(q % 10 < 7 ? right : 1 - right));
     }
     QCOMPARE(control(screen(), QStringLiteral("Label1"))->property("text").toString(),
@@ -140,7 +124,7 @@ void TestHighDpi::playSeventyThirty() {
 }
 
 void TestHighDpi::anotherGame() {
-    m_clock.advance(1.0);
+    m_rig->clock.advance(1.0);
     tickRunningTimers(screen());
     click(screen(), QStringLiteral("Command3"));
 }
@@ -163,11 +147,10 @@ void TestHighDpi::picturesAreDrawnAtTheRatio() {
     QFETCH(QString, control);
     if (ratio() != 1 && ratio() != 2)
         QSKIP("pictures are compared pixel for pixel at whole ratios");
-    start(QStringLiteral(KQ_RUNTIME_DIR));
+    m_rig->start(QStringLiteral(KQ_RUNTIME_DIR));
     if (play)
         openCareful();
     QWidget* widget = screen_test::control(screen(), control);
-    QVERIFY(widget);
     auto* button = qobject_cast<PictureButton*>(widget);
     const HiDpiPicture& picture =
         button ? button->pictures() : qobject_cast<ImageControl*>(widget)->picture();
@@ -202,12 +185,12 @@ void TestHighDpi::gaugeCellsAndLinesAreEvenInDevicePixels_data() {
 void TestHighDpi::gaugeCellsAndLinesAreEvenInDevicePixels() {
     QFETCH(bool, generated);
     if (!generated) {
-        m_content = std::make_unique<TestContent>();
-        m_content->writeList(3, 'o', test_files::range(1, 40));
-        m_content->writeList(3, 'x', test_files::range(101, 40));
-        m_content->writeCharacterPictures(test_files::range(1, 40) + test_files::range(101, 40));
+        m_rig->content.writeList(3, 'o', test_files::range(1, 40));
+        m_rig->content.writeList(3, 'x', test_files::range(101, 40));
+        m_rig->content.writeCharacterPictures(test_files::range(1, 40) +
+                                              test_files::range(101, 40));
     }
-    start(generated ? QStringLiteral(KQ_RUNTIME_DIR) : m_content->appPath());
+    m_rig->start(generated ? QStringLiteral(KQ_RUNTIME_DIR) : m_rig->content.appPath());
     openCareful();
     for (int game = 1; game <= 2; ++game) {
         playSeventyThirty();

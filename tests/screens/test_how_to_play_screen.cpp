@@ -1,11 +1,7 @@
 #include "screen_test_support.h"
 #include "screens/how_to_play_screen.h"
-#include "screens/navigator.h"
 #include "shell/content_paths.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
-#include "tests/support/test_content.h"
+#include "tests/support/screen_rig.h"
 
 #include <QListWidget>
 
@@ -39,30 +35,24 @@ private Q_SLOTS:
 private:
     void openFromMenu();
 
-    std::unique_ptr<TestContent> m_content;
-    FakeClock m_clock;
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ScreenRig> m_rig;
 };
 
 void TestHowToPlayScreen::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
-    m_reporter = RecordingReporter();
-    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
-    m_navigator->start();
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
+    m_rig->start();
 }
 
 void TestHowToPlayScreen::cleanup() {
-    m_navigator.reset();
+    m_rig.reset();
 }
 
 void TestHowToPlayScreen::openFromMenu() {
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
-    click(m_navigator->currentScreen(), QStringLiteral("Command2"));
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
+    click(m_rig->screen(), QStringLiteral("Command2"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::HowToPlay);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::HowToPlay);
 }
 
 void TestHowToPlayScreen::showsTheLinesOfTheFile_data() {
@@ -84,43 +74,44 @@ void TestHowToPlayScreen::showsTheLinesOfTheFile_data() {
 void TestHowToPlayScreen::showsTheLinesOfTheFile() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    m_content->writeHowToPlay(bytes);
+    m_rig->content.writeHowToPlay(bytes);
     openFromMenu();
-    QCOMPARE(entries(m_navigator->currentScreen()), lines);
-    QVERIFY(m_reporter.files.isEmpty());
+    QCOMPARE(entries(m_rig->screen()), lines);
+    QVERIFY(m_rig->reporter.files.isEmpty());
 }
 
 void TestHowToPlayScreen::openedTwiceShowsTheFileOnce() {
-    m_content->writeHowToPlay("one\r\ntwo\r\n");
+    m_rig->content.writeHowToPlay("one\r\ntwo\r\n");
     openFromMenu();
-    click(m_navigator->currentScreen(), QStringLiteral("Command1"));
+    click(m_rig->screen(), QStringLiteral("Command1"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     openFromMenu();
-    QCOMPARE(entries(m_navigator->currentScreen()), (QStringList{"one", "two"}));
+    QCOMPARE(entries(m_rig->screen()), (QStringList{"one", "two"}));
 }
 
 void TestHowToPlayScreen::showsAChangedFileAtTheNextOpening() {
-    m_content->writeHowToPlay("old\r\n");
+    m_rig->content.writeHowToPlay("old\r\n");
     openFromMenu();
-    m_content->writeHowToPlay("new\r\n");
-    click(m_navigator->currentScreen(), QStringLiteral("Command1"));
+    m_rig->content.writeHowToPlay("new\r\n");
+    click(m_rig->screen(), QStringLiteral("Command1"));
     QCoreApplication::processEvents();
     openFromMenu();
-    QCOMPARE(entries(m_navigator->currentScreen()), QStringList{"new"});
+    QCOMPARE(entries(m_rig->screen()), QStringList{"new"});
 }
 
 void TestHowToPlayScreen::missingFileReachesTheReporterWithItsName() {
-    click(m_navigator->currentScreen(), QStringLiteral("Command2"));
+    click(m_rig->screen(), QStringLiteral("Command2"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_reporter.files, QStringList{content_paths::howToPlayFile(m_content->appPath())});
-    QVERIFY(m_navigator->errorPath().failed());
+    QCOMPARE(m_rig->reporter.files,
+             QStringList{content_paths::howToPlayFile(m_rig->content.appPath())});
+    QVERIFY(m_rig->navigator->errorPath().failed());
 }
 
 void TestHowToPlayScreen::listIsWhiteOnNavyInTwelvePointMincho() {
-    m_content->writeHowToPlay("x\r\n");
+    m_rig->content.writeHowToPlay("x\r\n");
     openFromMenu();
-    auto* list = control<QListWidget>(m_navigator->currentScreen(), QStringLiteral("List1"));
+    auto* list = control<QListWidget>(m_rig->screen(), QStringLiteral("List1"));
     QVERIFY(list);
     QCOMPARE(list->palette().color(QPalette::Base), QColor(0, 0, 128));
     QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::white));

@@ -1,12 +1,9 @@
 #include "facts/radicals.h"
 #include "key_press.h"
 #include "play_screen_probe.h"
-#include "screens/navigator.h"
 #include "screens/picture_button.h"
 #include "screens/screen_window.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
+#include "tests/support/screen_rig.h"
 
 #include <QGroupBox>
 
@@ -45,7 +42,7 @@ private Q_SLOTS:
 
 private:
     void openPlay(Qt::Key modeKey);
-    QWidget* screen() const { return m_navigator->currentScreen(); }
+    QWidget* screen() const { return m_rig->screen(); }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
         key_press::click(screen(), k, modifiers);
     }
@@ -60,38 +57,33 @@ private:
         return arrows ? Qt::Key_Right : Qt::Key_X;
     }
 
-    std::unique_ptr<TestContent> m_content;
-    FakeClock m_clock{36000.0};
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ScreenRig> m_rig;
 };
 
 void TestKeyboardPlay::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
     for (int radical = 1; radical <= kRadicalCount; ++radical) {
-        m_content->writeList(radical, 'o', test_files::range(1, kLastO));
-        m_content->writeList(radical, 'x', test_files::range(101, 40));
+        m_rig->content.writeList(radical, 'o', test_files::range(1, kLastO));
+        m_rig->content.writeList(radical, 'x', test_files::range(101, 40));
     }
-    m_content->writeCharacterPictures(test_files::range(1, kLastO) + test_files::range(101, 40));
-    m_content->writeHowToPlay("1\r\n");
-    m_clock = FakeClock(36000.0);
-    m_reporter = RecordingReporter();
-    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
-    m_navigator->start();
+    m_rig->content.writeCharacterPictures(test_files::range(1, kLastO) +
+                                          test_files::range(101, 40));
+    m_rig->content.writeHowToPlay("1\r\n");
+    m_rig->start();
 }
 
 void TestKeyboardPlay::cleanup() {
-    QVERIFY(m_reporter.files.isEmpty());
-    m_navigator.reset();
+    QVERIFY(m_rig->reporter.files.isEmpty());
+    m_rig.reset();
 }
 
 void TestKeyboardPlay::openPlay(Qt::Key modeKey) {
     key(Qt::Key_3);
     key(modeKey);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), modeKey == Qt::Key_J ? Screen::Careful : Screen::Speed);
+    QCOMPARE(m_rig->navigator->currentKind(),
+             modeKey == Qt::Key_J ? Screen::Careful : Screen::Speed);
 }
 
 void TestKeyboardPlay::digitsChooseTheRadicals_data() {
@@ -104,13 +96,13 @@ void TestKeyboardPlay::digitsChooseTheRadicals() {
     QFETCH(int, radical);
     QVERIFY(!frameShown());
     key(static_cast<Qt::Key>(Qt::Key_0 + radical));
-    QCOMPARE(m_navigator->shared().radicalNo, radical);
+    QCOMPARE(m_rig->navigator->shared().radicalNo, radical);
     QVERIFY(frameShown());
     QCOMPARE(control<QGroupBox>(screen(), QStringLiteral("Frame1"))->title(), radicalName(radical));
     // A digit past the radicals chooses nothing.
     key(Qt::Key_7);
     key(Qt::Key_0);
-    QCOMPARE(m_navigator->shared().radicalNo, radical);
+    QCOMPARE(m_rig->navigator->shared().radicalNo, radical);
 }
 
 void TestKeyboardPlay::modeKeysWaitForARadical_data() {
@@ -126,30 +118,30 @@ void TestKeyboardPlay::modeKeysWaitForARadical() {
     // The mode frame is hidden: its buttons cannot be pressed, nor can their keys.
     key(modeKey);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     key(Qt::Key_2);
     key(modeKey);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), opens);
+    QCOMPARE(m_rig->navigator->currentKind(), opens);
     QCOMPARE(screen()->windowTitle(), QStringLiteral("にんべん"));
 }
 
 void TestKeyboardPlay::howToPlayOpensAndEscapeReturns() {
     key(Qt::Key_Escape); // the menu has no key of its own for Escape
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     key(Qt::Key_H);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::HowToPlay);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::HowToPlay);
     // The list has the focus; the menu's keys mean nothing here.
     QCOMPARE(screen()->focusWidget()->objectName(), QStringLiteral("List1"));
     key(Qt::Key_1);
     key(Qt::Key_H);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::HowToPlay);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::HowToPlay);
     key(Qt::Key_Escape);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     QVERIFY(!frameShown());
 }
 
@@ -199,18 +191,18 @@ void TestKeyboardPlay::focusedButtonAnswersEnterAndSpace() {
     // The menu opens with the focus on Command1(0), ごんべん.
     QCOMPARE(screen()->focusWidget()->objectName(), QStringLiteral("Command1(0)"));
     key(pressed, modifiers);
-    QCOMPARE(m_navigator->shared().radicalNo, 1);
+    QCOMPARE(m_rig->navigator->shared().radicalNo, 1);
     QVERIFY(frameShown());
     // The mode buttons take the key when they have the focus.
     control(screen(), QStringLiteral("Command4(1)"))->setFocus();
     key(pressed, modifiers);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Careful);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Careful);
     // On a play screen the focus starts on Command1: the key goes back to the menu.
     QCOMPARE(screen()->focusWidget()->objectName(), QStringLiteral("Command1"));
     key(pressed, modifiers);
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
 }
 
 void TestKeyboardPlay::answerKeysJudgeOnceAndKeepTheFocus_data() {
@@ -277,7 +269,7 @@ void TestKeyboardPlay::wholeGameByKeysThenAnotherGame() {
     control(screen(), QStringLiteral("Command1"))->setFocus();
     const QImage usable = exists->grab().toImage();
     exists->setFocus();
-    m_clock.advance(1.0);
+    m_rig->clock.advance(1.0);
     tickRunningTimers(screen());
     QVERIFY(probe.shown("Command3") && probe.shown("Image5"));
     QVERIFY(!exists->isEnabled() && !control(screen(), QStringLiteral("Command2(1)"))->isEnabled());
@@ -298,7 +290,7 @@ void TestKeyboardPlay::speedKeysOnlyRecordTheAnswer() {
     PlayScreenProbe probe(screen());
     // Through the countdown to the first question.
     for (int i = 0; i < 40 && !probe.running("Timer6"); ++i) {
-        m_clock.advance(0.1);
+        m_rig->clock.advance(0.1);
         tickRunningTimers(screen());
     }
     QVERIFY(probe.running("Timer6"));
@@ -316,7 +308,7 @@ void TestKeyboardPlay::speedKeysOnlyRecordTheAnswer() {
     QCOMPARE(probe.text("Label2"), QStringLiteral("1"));
     QVERIFY(probe.gaugeShows(0, 0));
     for (int i = 0; i < 30 && probe.text("Label2") == QStringLiteral("1"); ++i) {
-        m_clock.advance(0.1);
+        m_rig->clock.advance(0.1);
         tickRunningTimers(screen());
     }
     QCOMPARE(probe.text("Label2"), QStringLiteral("2"));

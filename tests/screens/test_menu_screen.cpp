@@ -1,8 +1,7 @@
 #include "screen_test_support.h"
 #include "screens/menu_screen.h"
 #include "shell/content_paths.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/test_content.h"
+#include "tests/support/screen_rig.h"
 
 #include <QGroupBox>
 #include <QMessageBox>
@@ -34,31 +33,28 @@ private:
         return m_menu->findChild<QMessageBox*>(QStringLiteral("UnplayableMessage"));
     }
 
-    std::unique_ptr<TestContent> m_content;
-    std::unique_ptr<RecordingReporter> m_reporter;
-    std::unique_ptr<ErrorPath> m_errorPath;
+    std::unique_ptr<ScreenRig> m_rig;
     SharedState m_shared;
     std::unique_ptr<MenuScreen> m_menu;
 };
 
 void TestMenuScreen::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
     // Radical r gets 20 + r real and 15 made-up characters, so each list pair is told apart.
     for (int radical = 1; radical <= 6; ++radical) {
-        m_content->writeList(radical, 'o', test_files::range(radical * 30, 20 + radical));
-        m_content->writeList(radical, 'x', test_files::range(1, 15));
+        m_rig->content.writeList(radical, 'o', test_files::range(radical * 30, 20 + radical));
+        m_rig->content.writeList(radical, 'x', test_files::range(1, 15));
     }
-    m_reporter = std::make_unique<RecordingReporter>();
-    m_errorPath = std::make_unique<ErrorPath>(*m_reporter);
     m_shared = SharedState{};
-    m_shared.appPath = m_content->appPath();
-    m_menu = std::make_unique<MenuScreen>(m_shared, *m_errorPath);
+    m_shared.appPath = m_rig->content.appPath();
+    m_menu = std::make_unique<MenuScreen>(m_shared, m_rig->errorPath);
     m_menu->show();
 }
 
 void TestMenuScreen::cleanup() {
     m_menu.reset();
+    m_rig.reset();
 }
 
 void TestMenuScreen::modeFrameIsHiddenWhenTheMenuOpens() {
@@ -90,7 +86,7 @@ void TestMenuScreen::radicalButtonLoadsItsListsAndShowsTheFrame() {
     QCOMPARE(frame()->title(), name);
     QVERIFY(control(m_menu.get(), QStringLiteral("Command4(0)"))->isVisible());
     QVERIFY(control(m_menu.get(), QStringLiteral("Command4(1)"))->isVisible());
-    QVERIFY(m_reporter->files.isEmpty());
+    QVERIFY(m_rig->reporter.files.isEmpty());
 }
 
 void TestMenuScreen::anotherRadicalReloadsAndRenamesTheFrame() {
@@ -118,8 +114,8 @@ void TestMenuScreen::unplayableListsShowAMessageAndKeepTheFrameHidden() {
     QFETCH(QList<int>, oItems);
     QFETCH(QList<int>, xItems);
     QFETCH(bool, playableRadicalFirst);
-    m_content->writeList(2, 'o', oItems);
-    m_content->writeList(2, 'x', xItems);
+    m_rig->content.writeList(2, 'o', oItems);
+    m_rig->content.writeList(2, 'x', xItems);
     if (playableRadicalFirst) {
         click(m_menu.get(), QStringLiteral("Command1(0)"));
         QVERIFY(frame()->isVisible());
@@ -130,7 +126,7 @@ void TestMenuScreen::unplayableListsShowAMessageAndKeepTheFrameHidden() {
     QVERIFY(message);
     QVERIFY(message->isVisible());
     QVERIFY(message->text().contains(QStringLiteral("にんべん")));
-    QVERIFY(m_reporter->files.isEmpty()); // the program goes on
+    QVERIFY(m_rig->reporter.files.isEmpty()); // the program goes on
     message->close();
     // The menu still works after the message.
     click(m_menu.get(), QStringLiteral("Command1(2)"));
@@ -145,15 +141,15 @@ void TestMenuScreen::missingListReachesTheReporterWithItsName_data() {
 
 void TestMenuScreen::missingListReachesTheReporterWithItsName() {
     QFETCH(char, kind);
-    m_content->removeList(4, kind);
+    m_rig->content.removeList(4, kind);
     click(m_menu.get(), QStringLiteral("Command1(3)"));
     const QString missing = kind == 'o' ? content_paths::oListFile(m_shared.appPath, 4)
                                         : content_paths::xListFile(m_shared.appPath, 4);
-    QCOMPARE(m_reporter->files, QStringList{missing});
+    QCOMPARE(m_rig->reporter.files, QStringList{missing});
     QVERIFY(!frame()->isVisible());
     // The program is ending: a further click does nothing more.
     click(m_menu.get(), QStringLiteral("Command1(0)"));
-    QCOMPARE(m_reporter->files.size(), 1);
+    QCOMPARE(m_rig->reporter.files.size(), 1);
     QVERIFY(!frame()->isVisible());
 }
 

@@ -1,11 +1,7 @@
 #include "screen_test_support.h"
-#include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
-#include "tests/support/test_content.h"
+#include "tests/support/screen_rig.h"
 
 #include <QFile>
 
@@ -51,11 +47,7 @@ private Q_SLOTS:
 private:
     void go(const QString& button);
 
-    std::unique_ptr<TestContent> m_content;
-    FakeClock m_clock{36000.0};
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ScreenRig> m_rig;
 };
 
 void TestNavigator::initTestCase() {
@@ -63,34 +55,32 @@ void TestNavigator::initTestCase() {
 }
 
 void TestNavigator::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
     for (int radical = 1; radical <= 6; ++radical) {
-        m_content->writeList(radical, 'o', test_files::range(1, 20));
-        m_content->writeList(radical, 'x', test_files::range(101, 20));
+        m_rig->content.writeList(radical, 'o', test_files::range(1, 20));
+        m_rig->content.writeList(radical, 'x', test_files::range(101, 20));
     }
-    m_content->writeCharacterPictures(test_files::range(1, 20) + test_files::range(101, 20));
-    m_content->writeHowToPlay("rules\r\n");
-    m_reporter = RecordingReporter();
-    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
-    m_navigator->start();
+    m_rig->content.writeCharacterPictures(test_files::range(1, 20) + test_files::range(101, 20));
+    m_rig->content.writeHowToPlay("rules\r\n");
+    m_rig->start();
 }
 
 void TestNavigator::cleanup() {
-    m_navigator.reset();
+    m_rig.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(visibleWindows().isEmpty());
 }
 
 void TestNavigator::go(const QString& button) {
-    click(m_navigator->currentScreen(), button);
+    click(m_rig->screen(), button);
     QCoreApplication::processEvents();
 }
 
 void TestNavigator::menuIsTheFirstScreen() {
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
-    QCOMPARE(visibleWindows(), QList<QWidget*>{m_navigator->currentScreen()});
-    QCOMPARE(m_navigator->currentScreen()->windowTitle(), QStringLiteral("メニュー"));
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
+    QCOMPARE(visibleWindows(), QList<QWidget*>{m_rig->screen()});
+    QCOMPARE(m_rig->screen()->windowTitle(), QStringLiteral("メニュー"));
 }
 
 void TestNavigator::everyChangeLeavesOneScreenOpen_data() {
@@ -115,38 +105,38 @@ void TestNavigator::everyChangeLeavesOneScreenOpen() {
     QFETCH(QString, title);
     for (const QString& radical : radicalFirst)
         go(radical);
-    QPointer<ScreenWindow> menu = m_navigator->currentScreen();
+    QPointer<ScreenWindow> menu = m_rig->screen();
     go(button);
     QVERIFY(menu.isNull());
-    QCOMPARE(m_navigator->currentKind(), target);
-    QCOMPARE(visibleWindows(), QList<QWidget*>{m_navigator->currentScreen()});
-    QCOMPARE(m_navigator->currentScreen()->windowTitle(), title);
+    QCOMPARE(m_rig->navigator->currentKind(), target);
+    QCOMPARE(visibleWindows(), QList<QWidget*>{m_rig->screen()});
+    QCOMPARE(m_rig->screen()->windowTitle(), title);
 
-    QPointer<ScreenWindow> left = m_navigator->currentScreen();
+    QPointer<ScreenWindow> left = m_rig->screen();
     go(QStringLiteral("Command1"));
     QVERIFY(left.isNull());
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
-    QCOMPARE(visibleWindows(), QList<QWidget*>{m_navigator->currentScreen()});
-    QVERIFY(m_reporter.files.isEmpty());
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
+    QCOMPARE(visibleWindows(), QList<QWidget*>{m_rig->screen()});
+    QVERIFY(m_rig->reporter.files.isEmpty());
 }
 
 void TestNavigator::theMenuIsFreshAfterComingBack() {
     go(QStringLiteral("Command1(2)"));
     go(QStringLiteral("Command4(1)"));
     go(QStringLiteral("Command1"));
-    auto* frame = control<QGroupBox>(m_navigator->currentScreen(), QStringLiteral("Frame1"));
+    auto* frame = control<QGroupBox>(m_rig->screen(), QStringLiteral("Frame1"));
     QVERIFY(frame);
     QVERIFY(frame->isHidden());
     QVERIFY(frame->title().isEmpty());
     // The shared state still holds the radical chosen before.
-    QCOMPARE(m_navigator->shared().radicalNo, 3);
+    QCOMPARE(m_rig->navigator->shared().radicalNo, 3);
 }
 
 void TestNavigator::aSecondClickBeforeTheChangeOpensOneScreen() {
-    click(m_navigator->currentScreen(), QStringLiteral("Command2"));
-    click(m_navigator->currentScreen(), QStringLiteral("Command2"));
+    click(m_rig->screen(), QStringLiteral("Command2"));
+    click(m_rig->screen(), QStringLiteral("Command2"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::HowToPlay);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::HowToPlay);
     QCOMPARE(visibleWindows().size(), 1);
 }
 
@@ -160,48 +150,48 @@ void TestNavigator::closingAWindowRequestsTheEnd_data() {
 
 void TestNavigator::closingAWindowRequestsTheEnd() {
     QFETCH(QStringList, path);
-    QSignalSpy quit(m_navigator.get(), &Navigator::quitRequested);
+    QSignalSpy quit(m_rig->navigator.get(), &Navigator::quitRequested);
     for (const QString& button : path)
         go(button);
     QCOMPARE(quit.size(), 0);
-    QVERIFY(m_navigator->currentScreen()->close());
+    QVERIFY(m_rig->screen()->close());
     QCOMPARE(quit.size(), 1);
     QCOMPARE(quit.first().first().toInt(), 0);
-    for (QTimer* timer : m_navigator->currentScreen()->findChildren<QTimer*>())
+    for (QTimer* timer : m_rig->screen()->findChildren<QTimer*>())
         QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
 }
 
 void TestNavigator::navigatingNeverRequestsTheEnd() {
-    QSignalSpy quit(m_navigator.get(), &Navigator::quitRequested);
+    QSignalSpy quit(m_rig->navigator.get(), &Navigator::quitRequested);
     const QStringList tour{"Command2", "Command1",    "Command1(5)", "Command4(0)",
                            "Command1", "Command1(4)", "Command4(1)", "Command1"};
     for (const QString& button : tour)
         go(button);
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     QCOMPARE(quit.size(), 0);
 }
 
 void TestNavigator::endButtonEndsAtOnce() {
-    QSignalSpy quit(m_navigator.get(), &Navigator::quitRequested);
-    click(m_navigator->currentScreen(), QStringLiteral("Command3"));
+    QSignalSpy quit(m_rig->navigator.get(), &Navigator::quitRequested);
+    click(m_rig->screen(), QStringLiteral("Command3"));
     QCOMPARE(quit.size(), 1);
     QCOMPARE(quit.first().first().toInt(), 0);
 }
 
 void TestNavigator::aChangeAskedForJustBeforeTheCloseBoxShowsNothing() {
-    click(m_navigator->currentScreen(), QStringLiteral("Command2"));
-    QVERIFY(m_navigator->currentScreen()->close());
+    click(m_rig->screen(), QStringLiteral("Command2"));
+    QVERIFY(m_rig->screen()->close());
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Menu);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     QVERIFY(visibleWindows().isEmpty());
 }
 
 void TestNavigator::leavingAPlayScreenStopsItsTimers() {
     go(QStringLiteral("Command1(0)"));
     go(QStringLiteral("Command4(0)"));
-    QVERIFY(isRunning(m_navigator->currentScreen(), QStringLiteral("Timer3")));
+    QVERIFY(isRunning(m_rig->screen(), QStringLiteral("Timer3")));
     QList<QPointer<QTimer>> timers;
-    for (QTimer* timer : m_navigator->currentScreen()->findChildren<QTimer*>())
+    for (QTimer* timer : m_rig->screen()->findChildren<QTimer*>())
         timers << timer;
     QCOMPARE(timers.size(), 6);
     go(QStringLiteral("Command1"));
@@ -212,12 +202,13 @@ void TestNavigator::leavingAPlayScreenStopsItsTimers() {
 // The careful screen's load needs the radical picture; without it the fault is reported and
 // the half-loaded screen is never shown, nor is any screen built after it.
 void TestNavigator::aFaultAtLoadShowsNoHalfLoadedScreen() {
-    QVERIFY(QFile::remove(content_paths::radicalPicture(m_content->appPath(), 1)));
+    QVERIFY(QFile::remove(content_paths::radicalPicture(m_rig->content.appPath(), 1)));
     go(QStringLiteral("Command1(0)"));
     go(QStringLiteral("Command4(1)"));
-    QCOMPARE(m_reporter.files, QStringList{content_paths::radicalPicture(m_content->appPath(), 1)});
+    QCOMPARE(m_rig->reporter.files,
+             QStringList{content_paths::radicalPicture(m_rig->content.appPath(), 1)});
     QVERIFY(visibleWindows().isEmpty());
-    m_navigator->open(Screen::Menu);
+    m_rig->navigator->open(Screen::Menu);
     QCoreApplication::processEvents();
     QVERIFY(visibleWindows().isEmpty());
 }

@@ -1,10 +1,7 @@
 #include "play_screen_probe.h"
-#include "screens/navigator.h"
 #include "screens/screen_window.h"
 #include "shell/content_paths.h"
-#include "tests/support/fake_clock.h"
-#include "tests/support/recording_reporter.h"
-#include "tests/support/scripted_random.h"
+#include "tests/support/screen_rig.h"
 
 using namespace screen_test;
 
@@ -32,44 +29,38 @@ private:
     void step();
     /// Steps until `done` holds; returns the steps taken, or -1 after `limit` steps.
     int stepUntil(const std::function<bool()>& done, int limit = 40);
-    QWidget* screen() const { return m_navigator->currentScreen(); }
+    QWidget* screen() const { return m_rig->screen(); }
     QString sound(const char16_t* file) const {
-        return content_paths::sound(m_content->appPath(), QStringView(file));
+        return content_paths::sound(m_rig->content.appPath(), QStringView(file));
     }
 
-    std::unique_ptr<TestContent> m_content;
-    FakeClock m_clock;
-    ScriptedRandom m_random;
-    RecordingReporter m_reporter;
-    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ScreenRig> m_rig;
 };
 
 void TestSpeedScreen::init() {
-    m_content = std::make_unique<TestContent>();
-    QVERIFY(m_content->isValid());
-    m_content->writeList(5, 'o', test_files::range(1, kLastO));
-    m_content->writeList(5, 'x', test_files::range(101, 40));
-    m_content->writeCharacterPictures(test_files::range(1, kLastO) + test_files::range(101, 40));
-    m_clock = FakeClock(36000.0);
-    m_reporter = RecordingReporter();
-    m_navigator = std::make_unique<Navigator>(m_content->appPath(), m_clock, m_random, m_reporter);
-    m_navigator->start();
+    m_rig = std::make_unique<ScreenRig>();
+    QVERIFY(m_rig->content.isValid());
+    m_rig->content.writeList(5, 'o', test_files::range(1, kLastO));
+    m_rig->content.writeList(5, 'x', test_files::range(101, 40));
+    m_rig->content.writeCharacterPictures(test_files::range(1, kLastO) +
+                                          test_files::range(101, 40));
+    m_rig->start();
 }
 
 void TestSpeedScreen::cleanup() {
-    QVERIFY(m_reporter.files.isEmpty());
-    m_navigator.reset();
+    QVERIFY(m_rig->reporter.files.isEmpty());
+    m_rig.reset();
 }
 
 void TestSpeedScreen::openSpeed() {
     click(screen(), QStringLiteral("Command1(4)"));
     click(screen(), QStringLiteral("Command4(0)"));
     QCoreApplication::processEvents();
-    QCOMPARE(m_navigator->currentKind(), Screen::Speed);
+    QCOMPARE(m_rig->navigator->currentKind(), Screen::Speed);
 }
 
 void TestSpeedScreen::step() {
-    m_clock.advance(0.1);
+    m_rig->clock.advance(0.1);
     tickRunningTimers(screen());
     int running = 0;
     for (const QString& name : kAnswerClocks)
@@ -91,7 +82,7 @@ void TestSpeedScreen::timeoutInvokedByNameReachesTheFlow() {
     openSpeed();
     PlayScreenProbe probe(screen());
     QVERIFY(probe.running("Timer3"));
-    m_clock.advance(1.1);
+    m_rig->clock.advance(1.1);
     QVERIFY(
         QMetaObject::invokeMethod(control<QTimer>(screen(), QStringLiteral("Timer3")), "timeout"));
     QVERIFY(probe.running("Timer4"));
