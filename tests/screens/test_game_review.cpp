@@ -73,12 +73,15 @@ private Q_SLOTS:
     void speedQuestionWithoutAnAnswer();
     void reviewWindowListsTheGame_data();
     void reviewWindowListsTheGame();
-    void reviewWindowGoesWithTheScreen();
+    void reviewAndRatingGoWithTheScreen_data();
+    void reviewAndRatingGoWithTheScreen();
     void readingsInShort_data();
     void readingsInShort();
 
 private:
     void openCareful();
+    /// Opens the speed screen and lets a game pass without a press, to its rating.
+    void playSpeedGameWithoutPresses();
     /// Plays a whole careful game: question 1 character 7 answered "ない" (wrong), question 2
     /// character 105 answered "ない" (right), then every third question wrong.
     void playScriptedGame();
@@ -253,18 +256,22 @@ void TestGameReview::withoutAUsableTableThePictureIsNamed() {
              QStringLiteral("第 2 問　ごんべん＋b105.gif（存在しない字）　あなたの答え：ない ○"));
 }
 
-void TestGameReview::speedQuestionWithoutAnAnswer() {
+void TestGameReview::playSpeedGameWithoutPresses() {
     click(screen(), QStringLiteral("Command1(0)"));
     click(screen(), QStringLiteral("Command4(0)"));
     QCoreApplication::processEvents();
     QCOMPARE(m_rig->navigator->currentKind(), Screen::Speed);
     PlayScreenProbe probe(screen());
-    // Nobody presses anything: every question is judged wrong, without an answer.
     for (int i = 0; i < 3000 && !probe.shown("Command3"); ++i) {
         m_rig->clock.advance(0.1);
         tickRunningTimers(screen());
     }
     QVERIFY(probe.shown("Command3"));
+}
+
+void TestGameReview::speedQuestionWithoutAnAnswer() {
+    // Nobody presses anything: every question is judged wrong, without an answer.
+    playSpeedGameWithoutPresses();
     QCOMPARE(gauge()->toolTipAt(cellPoint(1)),
              QStringLiteral("第 1 問　%1　あなたの答え：回答なし ✗").arg(kGo));
     QCOMPARE(gauge()->toolTipAt(cellPoint(2)),
@@ -355,10 +362,23 @@ void TestGameReview::reviewWindowListsTheGame() {
     QCOMPARE(play->grab().toImage(), before);
 }
 
-void TestGameReview::reviewWindowGoesWithTheScreen() {
-    openCareful();
-    playScriptedGame();
-    rate();
+void TestGameReview::reviewAndRatingGoWithTheScreen_data() {
+    QTest::addColumn<bool>("speed");
+    QTest::newRow("careful") << false;
+    QTest::newRow("speed") << true;
+}
+
+// The review window goes with its screen, and so does the rating: the game state outlives the
+// screen, but the screen's next showing reviews nothing until a game of its own is rated.
+void TestGameReview::reviewAndRatingGoWithTheScreen() {
+    QFETCH(bool, speed);
+    if (speed) {
+        playSpeedGameWithoutPresses();
+    } else {
+        openCareful();
+        playScriptedGame();
+        rate();
+    }
     key_press::click(screen(), Qt::Key_V);
     QPointer<QWidget> window = review();
     QVERIFY(window);
@@ -366,6 +386,14 @@ void TestGameReview::reviewWindowGoesWithTheScreen() {
     QCoreApplication::processEvents();
     QCOMPARE(m_rig->navigator->currentKind(), Screen::Menu);
     QVERIFY(window.isNull());
+
+    click(screen(), QStringLiteral("Command1(0)"));
+    click(screen(), QStringLiteral("Command4(%1)").arg(speed ? 0 : 1));
+    QCoreApplication::processEvents();
+    QCOMPARE(m_rig->navigator->currentKind(), speed ? Screen::Speed : Screen::Careful);
+    key_press::click(screen(), Qt::Key_V);
+    QVERIFY(!review());
+    QVERIFY(gauge()->toolTipAt(cellPoint(1)).isEmpty());
 }
 
 // Guards: a review line grown too long for a hover text by a kanji with many readings, affix
