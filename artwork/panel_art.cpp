@@ -17,16 +17,12 @@ const QColor kCyan(0, 255, 255);
 const QColor kViolet(112, 40, 170);
 const QColor kAccuracyFill(2, 1, 110);
 
-constexpr QRect panelRect(const twips::PixelRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-constexpr QRect kBlackWindow = panelRect(play_layout::kBlackWindow);
-constexpr QRect kQuestionBox = panelRect(play_layout::kQuestionBox);
-constexpr QRect kAccuracyBox = panelRect(play_layout::kAccuracyBox);
-constexpr QRect kGaugeArea = panelRect(play_layout::kGaugeArea);
-constexpr QRect kQuestionLabel = panelRect(play_layout::onPanel(play_layout::kQuestionNumber));
-constexpr QRect kScoreLabel = panelRect(play_layout::onPanel(play_layout::kScore));
+constexpr QRect kBlackWindow = play_layout::kBlackWindow.toQRect();
+constexpr QRect kQuestionBox = play_layout::kQuestionBox.toQRect();
+constexpr QRect kAccuracyBox = play_layout::kAccuracyBox.toQRect();
+constexpr QRect kGaugeArea = play_layout::kGaugeArea.toQRect();
+constexpr QRect kQuestionLabel = play_layout::onPanel(play_layout::kQuestionNumber).toQRect();
+constexpr QRect kScoreLabel = play_layout::onPanel(play_layout::kScore).toQRect();
 constexpr int kAccuracyDivider = play_layout::kAccuracyDividerRow;
 // The characters beside a label stand this far from it.
 constexpr int kBesideLabel = 3;
@@ -76,7 +72,7 @@ void gaugeFrame(QPainter& painter) {
 } // namespace
 
 QImage paintPlayPanel(int scale) {
-    QImage image = paint::canvas(panelRect(play_layout::kPanelArea).size(), kPanelBlue, scale);
+    QImage image = paint::canvas(play_layout::kPanelArea.toQRect().size(), kPanelBlue, scale);
     QPainter painter(&image);
     gaugeFrame(painter);
     blackWindow(painter);

@@ -9,7 +9,8 @@
 // Every picture and sound file of the content, the one list of them: the game opens them, the
 // content generator writes them, the content checker checks them. A picture's entry says the
 // size the content draws it at (its size at a device pixel ratio of 1) and whether the game needs
-// exactly that size or scales whatever size it finds. content_paths.h turns the names into paths.
+// exactly that size or scales whatever size it finds. shell/content_paths.h turns the names into
+// paths.
 namespace content_catalogue {
 
 /// Every picture of the content, each one listed below and every radical and character picture,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QRect>
+
 // The screens are laid out in twips, the unit their layouts are drawn in, converted at 15 twips
-// a pixel (96 dots per inch). Plain C++ and constant, so that a layout and what is drawn to fit
-// it can be held together by the compiler.
+// a pixel (96 dots per inch). Constant, so that a layout and what is drawn to fit it can be held
+// together by the compiler.
 namespace twips {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -44,6 +46,9 @@ struct PixelRect {
         const int b = bottom() > other.bottom() ? bottom() : other.bottom();
         return {l, t, r - l, b - t};
     }
+
+    /// The same rectangle as Qt takes it.
+    constexpr QRect toQRect() const { return {left, top, width, height}; }
 
     constexpr bool operator==(const PixelRect&) const = default;
 };

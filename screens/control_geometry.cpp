@@ -9,10 +9,6 @@
 
 namespace screen_geometry {
 
-QRect toQRect(const twips::PixelRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
 void placeControls(QWidget* window, std::span<const twips::Control> table) {
     // Raising from the back of the table to the front leaves the first entry frontmost.
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
@@ -20,7 +16,7 @@ void placeControls(QWidget* window, std::span<const twips::Control> table) {
         Q_ASSERT_X(widget, "placeControls", it->name);
         if (!widget)
             continue;
-        widget->setGeometry(toQRect(it->pixels()));
+        widget->setGeometry(it->pixels().toQRect());
         widget->raise();
     }
 }

@@ -3,7 +3,6 @@
 #include "facts/twips.h"
 
 #include <QColor>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <span>
@@ -13,9 +12,6 @@ class QWidget;
 // Screens are laid out from definition tables in twips (facts/twips.h): this places a table's
 // controls on a window.
 namespace screen_geometry {
-
-/// A rectangle in pixels as Qt takes it.
-QRect toQRect(const twips::PixelRect& rect);
 
 /// Places every control of `table` (found by objectName under `window`) at its rectangle and
 /// stacks them so that a control higher in the table is in front of the ones below it.

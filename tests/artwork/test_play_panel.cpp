@@ -5,17 +5,13 @@
 
 namespace {
 
-QRect qRect(const twips::PixelRect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
 // The panel's areas and the controls over them, in the panel's pixels (facts/play_layout.h).
-const QRect kBlackWindow = qRect(play_layout::kBlackWindow);
-const QRect kGaugeArea = qRect(play_layout::kGaugeArea);
-const QRect kQuestionBox = qRect(play_layout::kQuestionBox);
-const QRect kAccuracyBox = qRect(play_layout::kAccuracyBox);
-const QRect kQuestionLabel = qRect(play_layout::onPanel(play_layout::kQuestionNumber));
-const QRect kScoreLabel = qRect(play_layout::onPanel(play_layout::kScore));
+const QRect kBlackWindow = play_layout::kBlackWindow.toQRect();
+const QRect kGaugeArea = play_layout::kGaugeArea.toQRect();
+const QRect kQuestionBox = play_layout::kQuestionBox.toQRect();
+const QRect kAccuracyBox = play_layout::kAccuracyBox.toQRect();
+const QRect kQuestionLabel = play_layout::onPanel(play_layout::kQuestionNumber).toQRect();
+const QRect kScoreLabel = play_layout::onPanel(play_layout::kScore).toQRect();
 constexpr int kDivider = play_layout::kAccuracyDividerRow;
 const QColor kPanelBlue(0x04, 0x02, 0xa4);
 const QColor kYellow(255, 255, 0);
@@ -68,7 +64,7 @@ private Q_SLOTS:
     void initTestCase() { m_panel = artwork::paintPlayPanel(); }
 
     void hasItsSizeAndGround() {
-        QCOMPARE(m_panel.size(), qRect(play_layout::kPanelArea).size());
+        QCOMPARE(m_panel.size(), play_layout::kPanelArea.toQRect().size());
         // The ground shows at the corners, under the answer buttons, between the black window's
         // yellow and cyan outlines on every side (two and three pixels out), and beyond them.
         const QRect between = kBlackWindow.adjusted(-2, -2, 2, 2);

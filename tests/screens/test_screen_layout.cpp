@@ -146,7 +146,7 @@ void TestScreenLayout::controlsStandWhereTheirTablePutsThem_data() {
     const auto row = [](const char* screen, const twips::Control& control) {
         QTest::addRow("%s %s", screen, control.name)
             << QString::fromLatin1(screen) << QString::fromLatin1(control.name)
-            << screen_geometry::toQRect(control.pixels());
+            << control.pixels().toQRect();
     };
     for (const twips::Control& control : menu_layout::kControls)
         row("menu", control);
