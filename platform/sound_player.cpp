@@ -2,40 +2,41 @@
 
 #include "platform/audio_output.h"
 #include "platform/sound_file.h"
-
-#include <SDL_mixer.h>
+#include "platform/sound_library.h"
 
 SoundPlayer::SoundPlayer(const QStringList& preloadPaths, QObject* parent) : QObject(parent) {
     audio_output::startOpening();
-    const bool open = audio_output::isOpen();
+    const SoundLibrary* sdl = audio_output::library();
     for (const QString& path : preloadPaths) {
         Sound& sound = soundFor(path);
-        if (open)
-            chunkOf(sound);
+        if (sdl)
+            chunkOf(*sdl, sound);
     }
 }
 
 SoundPlayer::~SoundPlayer() {
-    // Freeing a chunk stops it if it plays.
-    for (const Sound& sound : std::as_const(m_sounds))
-        if (sound.chunk)
-            Mix_FreeChunk(sound.chunk);
+    // Chunks are made only once the output is open. Freeing one stops it if it plays.
+    if (const SoundLibrary* sdl = audio_output::library())
+        for (const Sound& sound : std::as_const(m_sounds))
+            if (sound.chunk)
+                sdl->freeChunk(sound.chunk);
 }
 
 void SoundPlayer::play(const QString& path) {
     m_lastPlayed = path;
-    if (!audio_output::isOpen())
+    const SoundLibrary* sdl = audio_output::library();
+    if (!sdl)
         return;
     // Whether the sound plays is never read back: the game never depends on it.
-    if (Mix_Chunk* chunk = chunkOf(soundFor(path)))
-        Mix_PlayChannel(0, chunk, 0);
+    if (Mix_Chunk* chunk = chunkOf(*sdl, soundFor(path)))
+        sdl->playChannelTimed(0, chunk, 0, -1);
     else
-        Mix_HaltChannel(0);
+        sdl->haltChannel(0);
 }
 
 void SoundPlayer::stop() {
-    if (audio_output::isOpen())
-        Mix_HaltChannel(0);
+    if (const SoundLibrary* sdl = audio_output::library())
+        sdl->haltChannel(0);
 }
 
 SoundPlayer::Sound& SoundPlayer::soundFor(const QString& path) {
@@ -47,10 +48,10 @@ SoundPlayer::Sound& SoundPlayer::soundFor(const QString& path) {
     return *m_sounds.insert(path, std::move(sound));
 }
 
-Mix_Chunk* SoundPlayer::chunkOf(Sound& sound) {
+Mix_Chunk* SoundPlayer::chunkOf(const SoundLibrary& sdl, Sound& sound) {
     if (!sound.chunk && !sound.wav.isEmpty()) {
-        sound.chunk = Mix_LoadWAV_RW(
-            SDL_RWFromConstMem(sound.wav.constData(), static_cast<int>(sound.wav.size())), 1);
+        sound.chunk = sdl.loadWavRw(
+            sdl.rwFromConstMem(sound.wav.constData(), static_cast<int>(sound.wav.size())), 1);
         sound.wav = QByteArray(); // decoded, or never playable
     }
     return sound.chunk;

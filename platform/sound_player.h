@@ -6,6 +6,7 @@
 #include <QStringList>
 
 struct Mix_Chunk;
+struct SoundLibrary;
 
 /// One play screen's sounds, played on the program's one audio output: a sound that starts
 /// stops the one that plays. The screen's sound files are read when the player is made and
@@ -33,7 +34,7 @@ private:
     };
     Sound& soundFor(const QString& path);
     /// The sound decoded for the open output.
-    static Mix_Chunk* chunkOf(Sound& sound);
+    static Mix_Chunk* chunkOf(const SoundLibrary& sdl, Sound& sound);
 
     QHash<QString, Sound> m_sounds;
     QString m_lastPlayed;
