@@ -29,9 +29,6 @@ constexpr std::int64_t kClockSlack = kRate * 2 / 1000;
 // at most this, at most so often in one sound.
 constexpr std::int64_t kLongestGlitch = kRate * 30 / 1000;
 constexpr int kMostGlitches = 3;
-// An underrun reported by the server explains faults this near it, before or after: the server
-// reports it as it plays silence, and the sound around it is placed or resumed wrongly.
-constexpr std::int64_t kUnderrunReach = 300'000'000;
 // A sound starts at most this much earlier or later after its call than the sounds before it.
 constexpr std::int64_t kEarlierThanUsual = kRate * 20 / 1000;
 constexpr std::int64_t kLaterThanUsual = kRate * 35 / 1000;
@@ -206,18 +203,8 @@ std::vector<float> wavSamples(const QString& path) {
     return samples;
 }
 
-Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls,
-             const std::vector<std::int64_t>& underruns) {
+Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls) {
     Hearing hearing;
-    // A fault at sample `n` that an underrun of the server near it explains is excused.
-    const auto fault = [&](std::int64_t n, const QString& text) {
-        const std::int64_t ns = recording.timeOf(double(n));
-        const bool underrun = std::any_of(underruns.begin(), underruns.end(), [&](std::int64_t u) {
-            return std::abs(u - ns) <= kUnderrunReach;
-        });
-        (underrun ? hearing.excused : hearing.faults) << text;
-        return !underrun;
-    };
     const std::vector<float>& recorded = recording.samples;
     const auto sample = [&](std::int64_t n) { return recorded[static_cast<std::size_t>(n)]; };
     std::vector<std::int64_t> at(calls.size());
@@ -265,10 +252,10 @@ Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls
             after = match.onset + 1;
             placed.push_back({k, hearing.sounds.size(), match.onset, 0, 0, 0, match.gain});
         } else if (k + 1 >= calls.size() || at[k + 1] - at[k] > kCutUnheard) {
-            fault(at[k], QStringLiteral("%1 (call %2) is not heard (closest correlation %3)")
-                             .arg(calls[k].name)
-                             .arg(k)
-                             .arg(match.correlation, 0, 'f', 2));
+            hearing.faults << QStringLiteral("%1 (call %2) is not heard (closest correlation %3)")
+                                  .arg(calls[k].name)
+                                  .arg(k)
+                                  .arg(match.correlation, 0, 'f', 2);
         }
         hearing.sounds.push_back(heard);
     }
@@ -339,12 +326,13 @@ Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls
                 hearing.sounds[sound.heard].heardShare =
                     static_cast<double>(b - sound.onset) /
                     static_cast<double>(sound.required - sound.onset);
-            fault(b, QStringLiteral("%1 (call %2) is heard as its file only for %3 ms of %4 ms%5")
-                         .arg(calls[sound.call].name)
-                         .arg(sound.call)
-                         .arg(ms(b - sound.onset), 0, 'f', 0)
-                         .arg(ms(sound.required - sound.onset), 0, 'f', 0)
-                         .arg(cutShort ? QString() : QStringLiteral(", then not as it")));
+            hearing.faults << QStringLiteral(
+                                  "%1 (call %2) is heard as its file only for %3 ms of %4 ms%5")
+                                  .arg(calls[sound.call].name)
+                                  .arg(sound.call)
+                                  .arg(ms(b - sound.onset), 0, 'f', 0)
+                                  .arg(ms(sound.required - sound.onset), 0, 'f', 0)
+                                  .arg(cutShort ? QString() : QStringLiteral(", then not as it"));
             break;
         }
     }
@@ -372,12 +360,13 @@ Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls
             heard += double(sample(n)) * sample(n);
         }
         const double level = std::sqrt(heard / kBlock);
-        if (outside && level > kSilence &&
-            fault(b, QStringLiteral("a sound no call started is heard %1 ms after the first call "
-                                    "(level %2)")
-                         .arg(ms(b - at.front()), 0, 'f', 0)
-                         .arg(level, 0, 'f', 3)))
+        if (outside && level > kSilence) {
+            hearing.faults << QStringLiteral("a sound no call started is heard %1 ms after the "
+                                             "first call (level %2)")
+                                  .arg(ms(b - at.front()), 0, 'f', 0)
+                                  .arg(level, 0, 'f', 3);
             ++stray;
+        }
     }
     return hearing;
 }

@@ -30,7 +30,6 @@ struct HeardSound {
 struct Hearing {
     std::vector<HeardSound> sounds; ///< one for each call with samples, in order
     QStringList faults;             ///< empty when everything was heard as called
-    QStringList excused;            ///< faults that an underrun of the server explains
     int glitches = 0; ///< where the server ran short of samples (a busy machine) and paused or
                       ///< skipped a little; heard past
 };
@@ -39,7 +38,5 @@ struct Hearing {
 /// every one is heard from its start, as loud as its file, to 95 % of its length or to the
 /// next call that cuts it off; and that nothing is heard where no sound was started. A glitch of
 /// the server (a pause or skip of up to 30 ms, after which the sound goes on) is counted, not
-/// held against the sound; nor is a fault near one of the `underruns` the server reported
-/// (steady-clock times): a busy machine, not the player.
-Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls,
-             const std::vector<std::int64_t>& underruns = {});
+/// held against the sound.
+Hearing hear(const RecordedSound& recording, const std::vector<SoundCall>& calls);
