@@ -3,7 +3,10 @@
 #include "platform/sound_library.h"
 
 #include <atomic>
+#include <condition_variable>
+#include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <system_error>
 #include <thread>
 
@@ -16,6 +19,31 @@ enum class State { Closed, Opening, Open, Failed };
 std::atomic<State> g_state{State::Closed};
 // Filled by the worker thread before it sets Open, read only once Open is seen.
 SoundLibrary g_library;
+
+// The program may end while the worker still loads the libraries: the end runs the libraries'
+// finalizers, and a library loaded or looked up meanwhile crashes it. So the end waits until the
+// loading is over (it reads files and never waits for the server), and the worker opens nothing
+// once the end has begun.
+std::mutex g_loadingMutex;
+std::condition_variable g_loaded;
+bool g_loading = false;
+bool g_ending = false;
+
+void waitForLoading() {
+    std::unique_lock lock(g_loadingMutex);
+    g_ending = true;
+    g_loaded.wait(lock, [] { return !g_loading; });
+}
+
+// Loads the libraries; false when they are missing or the program is ending.
+bool loadUnlessEnding() {
+    const bool loaded = g_library.load();
+    const std::lock_guard lock(g_loadingMutex);
+    g_loading = false;
+    // Under the lock: the end, and the condition variable with it, waits for this.
+    g_loaded.notify_all();
+    return loaded && !g_ending;
+}
 
 // 512 frames at 44.1 kHz mix every 12 ms: a sound starts within about two mixes of its call.
 constexpr int kChunkFrames = 512;
@@ -46,11 +74,13 @@ void startOpening() {
     State closed = State::Closed;
     if (!g_state.compare_exchange_strong(closed, State::Opening))
         return;
+    g_loading = true;
+    std::atexit(waitForLoading);
     try {
         // Never joined: a hung sound server keeps only this thread waiting, and the program
         // ends without it. Nothing is closed at the end either, as closing waits for the server.
         std::thread([] {
-            if (!g_library.load()) {
+            if (!loadUnlessEnding()) {
                 g_state.store(State::Failed, std::memory_order_release);
                 return;
             }
@@ -59,6 +89,8 @@ void startOpening() {
             g_library.tlsCleanup();
         }).detach();
     } catch (const std::system_error&) {
+        const std::lock_guard lock(g_loadingMutex);
+        g_loading = false;
         g_state.store(State::Failed);
     }
 }

@@ -36,6 +36,7 @@ void silenceAlsa() {
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
     using SetHandler = int (*)(Handler);
     QLibrary alsa(QStringLiteral("asound"), 2);
+    alsa.setLoadHints(QLibrary::PreventUnloadHint);
     if (const auto set = reinterpret_cast<SetHandler>(alsa.resolve("snd_lib_error_set_handler")))
         set(&ignoreAlsaMessage);
 }
@@ -52,10 +53,12 @@ bool SoundLibrary::load() {
 #if defined(Q_OS_LINUX)
     silenceAlsa();
 #endif
-    // A QLibrary going out of scope leaves its library loaded, as SDL's threads and the chunks
-    // need it for the whole run.
+    // Loaded for the whole run: SDL's threads and the chunks need them until the process is
+    // gone, also while it ends (Qt would unload them on Windows at the end).
     QLibrary sdl(sdlName(), kVersion);
     QLibrary mixer(mixerName(), kVersion);
+    sdl.setLoadHints(QLibrary::PreventUnloadHint);
+    mixer.setLoadHints(QLibrary::PreventUnloadHint);
     SoundLibrary found;
     const bool complete = sdl.load() && mixer.load() &&
                           resolve(sdl, "SDL_SetHint", found.setHint) &&
