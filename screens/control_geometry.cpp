@@ -1,6 +1,6 @@
 #include "screens/control_geometry.h"
 
-#include "artwork/artwork.h"
+#include "screens/window_icon.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -41,7 +41,7 @@ void setUpWindow(QWidget* window, const QString& title, int clientWidthTwips, in
     window->setWindowTitle(title);
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    window->setWindowIcon(artwork::windowIcon());
+    window_icon::set(window);
     const QSize client(twips::toPixels(clientWidthTwips), twips::toPixels(clientHeightTwips));
     window->setFixedSize(client);
     QPalette palette = window->palette();
