@@ -18,8 +18,7 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     SystemRandom random(clock);
     MessageBoxReporter reporter;
-    Navigator navigator(content_paths::appPathFrom(QCoreApplication::applicationDirPath()), clock,
-                        random, reporter);
+    Navigator navigator(content_paths::appPathOfProgram(), clock, random, reporter);
     QObject::connect(&navigator, &Navigator::quitRequested, &app, &QCoreApplication::exit);
     if (FirstPaintMarker::requested())
         QObject::connect(&navigator, &Navigator::screenShown, &app,

@@ -17,6 +17,8 @@ inline constexpr QStringView kScreenFace = u"ＭＳ 明朝";
 /// that no fallback can slip in a Chinese or gothic form.
 inline constexpr const char* kMinchoFamily = "IPAexMincho";
 inline constexpr const char* kMinchoFile = "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf";
+/// Where the Windows game ships that file, beside the program (packaging/windows installs it).
+inline constexpr const char* kShippedMinchoFile = "fonts/ipaexm.ttf";
 /// The IPA font's earlier mincho, which stands in where IPAexMincho is not installed.
 inline constexpr const char* kOlderMinchoFamily = "IPAMincho";
 /// The minchos of Windows, which letter the pictures where neither IPA mincho is installed.

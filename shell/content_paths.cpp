@@ -2,6 +2,7 @@
 
 #include "facts/content_catalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 
@@ -12,6 +13,11 @@ QString appPathFrom(const QString& reportedDirectory) {
     if (path.endsWith(QLatin1Char('\\')) || path.endsWith(QLatin1Char('/')))
         path.chop(1);
     return path;
+}
+
+QString appPathOfProgram() {
+    // Qt reports the folder with "/" on every platform.
+    return appPathFrom(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
 }
 
 QString join(const QString& appPath, QStringView relative) {

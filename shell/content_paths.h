@@ -11,6 +11,10 @@ namespace content_paths {
 /// such as "C:\" or "/") loses that one character; anything else stays as it is.
 QString appPathFrom(const QString& reportedDirectory);
 
+/// AppPath of the running program: its folder in the platform's own form ("C:\Games\Quiz" on
+/// Windows, "C:" at a drive's root).
+QString appPathOfProgram();
+
 /// AppPath + relative, with the "\" of the relative path mapped to the platform's separator.
 QString join(const QString& appPath, QStringView relative);
 

@@ -4,8 +4,8 @@
 #include <QString>
 #include <optional>
 
-// Code page 932 (Shift-JIS) in one place, so that a build whose Qt lacks ICU can swap in the
-// platform's own code-page conversion here and nowhere else.
+// Code page 932 (Shift-JIS) in one place: cp932.cpp through Qt's decoder (ICU),
+// cp932_windows.cpp through Windows' own conversion, as Qt for Windows lacks ICU.
 
 /// The text of `bytes` decoded as code page 932, or nothing when a byte sequence is not valid
 /// code page 932 or no decoder is available.

@@ -1,0 +1,25 @@
+# The Wine the Windows tests run under: a private prefix set to Windows 10 (what Qt 6 expects),
+# quiet, in a UTF-8 locale (without one Wine cannot open Japanese paths), never offering to
+# install Mono or Gecko. Sourced, with KQ_WINEPREFIX set; `kq_wine PROGRAM ARGS...` runs a
+# Windows program, `kq_wine_prefix` makes the prefix once.
+KQ_WINE=/usr/lib/wine/wine64
+KQ_WINESERVER=/usr/lib/wine/wineserver
+export WINEPREFIX=${KQ_WINEPREFIX:?KQ_WINEPREFIX names the private Wine prefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+
+kq_wine() { "$KQ_WINE" "$@"; }
+
+kq_wine_prefix() {
+    [ -f "$WINEPREFIX/.kq-windows-10" ] && return 0
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    "$KQ_WINE" wineboot --init >/dev/null 2>&1
+    "$KQ_WINE" reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
+    "$KQ_WINESERVER" -w
+    touch "$WINEPREFIX/.kq-windows-10"
+}
+
+# The folder of a Linux path as Windows programs under this Wine see it (drive Z: is /).
+kq_windows_path() { printf 'Z:%s' "${1//\//\\}"; }
