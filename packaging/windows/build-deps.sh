@@ -136,7 +136,7 @@ build_qtbase() {
 
 deps_path=""
 # library NAME FUNCTION HOST_PACKAGE [NEEDS]: builds NAME unless its key's folder is complete, and
-# adds that folder to deps_path. NEEDS is the folder of a library it builds on.
+# adds that folder to deps_path. NEEDS names the folder of a library it builds on.
 library() {
     local name=$1 build=$2 version
     version=$(source_version "$3")
@@ -159,12 +159,17 @@ library() {
         echo "$3 $version" >"$prefix/source-version.txt"
         touch "$prefix/.complete"
         rm -rf "$work"
+        # The builds of this library under other keys are of no more use.
+        local other
+        for other in "$cache_root/$name"-*; do
+            [[ ${other##*/} =~ ^$name-[0-9a-f]{16}$ && $other != "$prefix" ]] && rm -rf "$other"
+        done
     fi
     deps_path=${deps_path:+$deps_path;}$prefix
 }
 
 library sdl2 build_sdl2 libsdl2-dev
-library sdl2-mixer build_sdl2_mixer libsdl2-mixer-dev "$deps_path"
+library sdl2-mixer build_sdl2_mixer libsdl2-mixer-dev "$(basename "$deps_path")"
 library giflib build_giflib libgif-dev
 library qtbase build_qtbase qt6-base-dev
 echo "$deps_path"

@@ -2,13 +2,16 @@
 ; uninstaller that removes exactly what was installed. Made by scripts/windows:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=... -DSTAGE=... -DFILES=... -DOUTFILE=... installer.nsi
 ; FILES names the two lists of the staged files (FILES-install.nsh, FILES-uninstall.nsh).
-Unicode true
+; A 64-bit installer, as the game is 64-bit; Unicode, for the Japanese names.
+Target amd64-unicode
 SetCompressor /SOLID lzma
+; The file name players look for ends in "-setup.exe"; the installer asks for administrator rights
+; itself (RequestExecutionLevel), which is what Windows' guess from such a name is for.
+!pragma warning disable 9000
 RequestExecutionLevel admin
 ManifestDPIAware true
 
 !include MUI2.nsh
-!include x64.nsh
 
 !define NAME "漢字クイズ　ある？ない？"
 !define FOLDER "Kanji Quiz"
@@ -39,10 +42,6 @@ VIAddVersionKey /LANG=1041 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "このゲームは 64 ビット版の Windows で動きます。"
-        Abort
-    ${EndIf}
     SetRegView 64
     SetShellVarContext all
 FunctionEnd

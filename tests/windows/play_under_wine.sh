@@ -3,7 +3,7 @@
 #   play_under_wine.sh ZIP SETUP_EXE SOUND_PROBE_EXE SOUND_CHECK SCREENSHOT_FOLDER
 # - the zip unpacked into C:\ゲーム\漢字 クイズ\ and the game played from there by keys: the menu,
 #   a whole careful game to its rating and the review, a speed game's countdown, how to play;
-# - the same game at a drive's root (K:\), where AppPath is "K:";
+# - the same game at a drive's root (K:\), where AppPath is "K:", and at 200 % display scaling;
 # - a copy without its first word list: the message box naming the file, and exit code 1;
 # - nothing written anywhere in the Windows drive while it ran;
 # - its seven sounds recorded from a private PulseAudio server (SOUND_CHECK, a native program,
@@ -139,6 +139,23 @@ grep -ci kanji "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" | diff -q - "$mar
     fail "the registry gained a key of the game"
 pass "nothing written in the Windows drive or the registry"
 rm -f "$marker" "$marker.reg"
+
+# At 200 %, as Windows' display scaling reports it (192 dots per inch): the window twice its size
+# in device pixels, its pictures drawn from their 2x forms.
+kq_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+start_game "$game_exe"
+find_window メニュー
+size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$size" = 1536x960 ] || fail "the menu at 200 % is $size device pixels, not 1536x960"
+key 2
+sleep 0.5
+shot menu-200
+key j
+find_window にんべん
+shot careful-200
+pass "at 200 % the screens are drawn at twice their size"
+stop_game
+kq_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 
 # A removed word list: the message box names the file; the game ends with exit code 1.
 broken=$games/壊れた
