@@ -26,7 +26,8 @@ inline Outcome run(const QString& program, const QStringList& arguments,
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(program, arguments);
+    // Text mode: a Windows program ends its lines with "\r\n".
+    process.start(program, arguments, QIODevice::ReadWrite | QIODevice::Text);
     Outcome outcome;
     if (!process.waitForStarted(timeoutMs))
         return outcome;

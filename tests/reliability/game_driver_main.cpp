@@ -26,7 +26,7 @@
 namespace {
 
 void say(const QString& line) {
-    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
     std::fflush(stdout);
 }
 

@@ -134,7 +134,8 @@ private Q_SLOTS:
         bool foundOther = false;
         for (const content::Fault& fault : faults) {
             found = found || (fault.file.contains(file) && fault.text.contains(words));
-            foundOther = foundOther || fault.file.endsWith(QStringLiteral("/3.gif"));
+            foundOther = foundOther ||
+                         QDir::fromNativeSeparators(fault.file).endsWith(QStringLiteral("/3.gif"));
         }
         QVERIFY2(found, qPrintable(file));
         QVERIFY(foundOther);

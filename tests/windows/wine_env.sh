@@ -8,6 +8,15 @@ export WINEPREFIX=${KQ_WINEPREFIX:?KQ_WINEPREFIX names the private Wine prefix}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# Qt for Windows sends its messages, and QtTest its results, to the debugger when no console
+# window is attached, which under Wine is always: on stderr and stdout they reach ctest's log.
+export QT_FORCE_STDERR_LOGGING=1
+# Wine keeps the QT_ variables of Linux (QT_QPA_PLATFORM, QT_SCALE_FACTOR...) from Windows
+# programs, as they are meant for Linux's Qt; a WINE prefix passes them on.
+for name in $(compgen -e); do
+    [[ $name == QT_* ]] && export "WINE$name=${!name}"
+done
+unset name
 
 kq_wine() { "$KQ_WINE" "$@"; }
 
