@@ -37,15 +37,25 @@ unpack() {
 
 game_pid=
 window=
+# Starts the Windows program $1 (its own process, not a shell's, so that it can be ended).
 start_game() {
-    kq_wine "$1" >/dev/null 2>&1 &
+    "$KQ_WINE" "$1" >/dev/null 2>&1 &
     game_pid=$!
 }
+# The game's windows, by their titles.
+game_windows='^(メニュー|遊び方|ごんべん|にんべん|てへん|いとへん|きへん|さんずい|ふりかえり|漢字クイズ)$'
+# Ends the game and waits until its windows are gone, so that the next start's are not mistaken
+# for them.
 stop_game() {
     [ -n "$game_pid" ] || return 0
     kill "$game_pid" 2>/dev/null || true
     wait "$game_pid" 2>/dev/null || true
     game_pid=
+    for _ in $(seq 1 60); do
+        xdotool search --onlyvisible --name "$game_windows" >/dev/null 2>&1 || return 0
+        sleep 0.5
+    done
+    fail "the game's windows stayed after it ended"
 }
 trap stop_game EXIT
 
@@ -161,8 +171,7 @@ kq_wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f 
 broken=$games/壊れた
 unpack "$broken"
 rm "$broken/data/ox/h1o.dat"
-kq_wine 'C:\ゲーム\壊れた\kanji_quiz.exe' >/dev/null 2>&1 &
-game_pid=$!
+start_game 'C:\ゲーム\壊れた\kanji_quiz.exe'
 find_window メニュー
 key 1
 find_window 漢字クイズ
