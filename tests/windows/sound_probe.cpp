@@ -4,7 +4,7 @@
 // line of its input names and answers "played". It ends at the end of its input.
 #include "platform/audio_output.h"
 #include "platform/sound_player.h"
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
 #include "shell/content_paths.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 // sounds. Each must be found in the recording by its file and heard whole.
 //   windows_sound_check WINE_RUN PROBE_EXE SOUND_FOLDER
 // WINE_RUN runs a Windows program; SOUND_FOLDER is the game's 音 folder seen from Linux.
-#include "shell/content_catalogue.h"
+#include "facts/content_catalogue.h"
 #include "tests/support/heard_sounds.h"
 #include "tests/support/private_pulse_server.h"
 
