@@ -2,9 +2,9 @@
 // placed beside the Windows game, it finds the sounds as the game does (AppPath\音\...), opens
 // the sound output, says "open" (or "silent" when there is none), then plays each sound that a
 // line of its input names and answers "played". It ends at the end of its input.
+#include "facts/content_catalogue.h"
 #include "platform/audio_output.h"
 #include "platform/sound_player.h"
-#include "facts/content_catalogue.h"
 #include "shell/content_paths.h"
 
 #include <QCoreApplication>

@@ -21,19 +21,13 @@ unset name
 kq_wine() { "$KQ_WINE" "$@"; }
 
 kq_wine_prefix() {
-    [ -f "$WINEPREFIX/.kq-windows-10-cleartype" ] && return 0
+    [ -f "$WINEPREFIX/.kq-windows-10" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$KQ_WINE" wineboot --init >/dev/null 2>&1
     "$KQ_WINE" reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1
-    # Text smoothed as Windows 10 smooths it (ClearType); a new prefix draws text without it.
-    local desktop='HKCU\Control Panel\Desktop'
-    "$KQ_WINE" reg add "$desktop" /v FontSmoothing /d 2 /f >/dev/null 2>&1
-    "$KQ_WINE" reg add "$desktop" /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null 2>&1
-    "$KQ_WINE" reg add "$desktop" /v FontSmoothingGamma /t REG_DWORD /d 1400 /f >/dev/null 2>&1
-    "$KQ_WINE" reg add "$desktop" /v FontSmoothingOrientation /t REG_DWORD /d 1 /f >/dev/null 2>&1
     "$KQ_WINESERVER" -w
-    touch "$WINEPREFIX/.kq-windows-10-cleartype"
+    touch "$WINEPREFIX/.kq-windows-10"
 }
 
 # The folder of a Linux path as Windows programs under this Wine see it (drive Z: is /).
