@@ -4,6 +4,10 @@
 // scale 1 and 2 (QT_SCALE_FACTOR), so that the machine's drift touches both alike. Prints the
 // medians, the game against the bare window (goal: at most 1.05) and the game's peak resident
 // memory. Usage: ui_start_bench [RUNS] (15 by default).
+//
+// ui_start_bench RUNS GOAL -- GAME_COMMAND... -- BARE_COMMAND... measures two given commands the
+// same way, once each turn, in this process's environment but for DISPLAY (scripts/windows: the
+// Windows game and a bare window cross-built the same way, both under Wine).
 #include <X11/Xlib.h>
 
 #include <algorithm>
@@ -117,13 +121,17 @@ struct Run {
 
 // One start of `program` in a clean environment (as a desktop's launcher gives it), to its
 // first top-level window mapped: MapNotify on the root window, waited for without polling.
-Run startToMap(Display* x, const std::string& program,
+Run startToMap(Display* x, const std::vector<std::string>& command,
                const std::vector<std::string>& environment) {
     std::vector<char*> envp;
     for (const std::string& entry : environment)
         envp.push_back(const_cast<char*>(entry.c_str()));
     envp.push_back(nullptr);
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    const std::string& program = command.front();
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -135,7 +143,7 @@ Run startToMap(Display* x, const std::string& program,
     Run run;
     pid_t pid = -1;
     const double start = nowMs();
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, envp.data()) != 0) {
+    if (posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) {
         posix_spawn_file_actions_destroy(&actions);
         return run;
     }
@@ -173,7 +181,7 @@ double median(std::vector<double> values) {
 
 struct Series {
     std::string name;
-    std::string program;
+    std::vector<std::string> command;
     std::string scale;
     std::vector<double> mapMs{};
     std::vector<double> rssKb{};
@@ -181,8 +189,23 @@ struct Series {
 
 } // namespace
 
+extern char** environ;
+
 int main(int argc, char* argv[]) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    // Two given commands, each after a "--".
+    std::vector<std::vector<std::string>> given;
+    for (int i = 3; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            given.emplace_back();
+        else if (!given.empty())
+            given.back().emplace_back(argv[i]);
+    }
+    if (argc > 3 && (given.size() != 2 || given[0].empty() || given[1].empty())) {
+        std::fputs("usage: ui_start_bench RUNS GOAL -- GAME_COMMAND... -- BARE_COMMAND...\n",
+                   stderr);
+        return 2;
+    }
     PrivateX server;
     if (!server.start()) {
         std::fputs("cannot start Xvfb (Debian package xvfb)\n", stderr);
@@ -204,11 +227,23 @@ int main(int argc, char* argv[]) {
     ::mkdir(runtime.c_str(), 0700);
 
     std::vector<Series> series;
-    for (const char* scale : {"1", "2"}) {
-        series.push_back({std::string("game (menu) at ") + scale, KQ_GAME_EXECUTABLE, scale});
-        series.push_back({std::string("bare window at ") + scale, KQ_BARE_EXECUTABLE, scale});
+    if (given.empty()) {
+        for (const char* scale : {"1", "2"}) {
+            series.push_back({std::string("game (menu) at ") + scale, {KQ_GAME_EXECUTABLE}, scale});
+            series.push_back({std::string("bare window at ") + scale, {KQ_BARE_EXECUTABLE}, scale});
+        }
+    } else {
+        series.push_back({"game (menu)", given[0], {}});
+        series.push_back({"bare window", given[1], {}});
     }
     const auto environment = [&](const Series& s) {
+        if (s.scale.empty()) {
+            std::vector<std::string> inherited{"DISPLAY=" + server.display};
+            for (char** entry = environ; *entry; ++entry)
+                if (std::strncmp(*entry, "DISPLAY=", 8) != 0)
+                    inherited.emplace_back(*entry);
+            return inherited;
+        }
         return std::vector<std::string>{"PATH=/usr/bin:/bin",         "HOME=" + home,
                                         "XDG_RUNTIME_DIR=" + runtime, "DISPLAY=" + server.display,
                                         "QT_QPA_PLATFORM=xcb",        "QT_SCALE_FACTOR=" + s.scale};
@@ -216,7 +251,7 @@ int main(int argc, char* argv[]) {
     // Two rounds unmeasured, so that the file cache holds both programs and their libraries.
     for (int round = -2; round < runs; ++round)
         for (Series& s : series) {
-            const Run run = startToMap(x, s.program, environment(s));
+            const Run run = startToMap(x, s.command, environment(s));
             if (run.mapMs < 0) {
                 std::fprintf(stderr, "%s: no window mapped\n", s.name.c_str());
                 return 1;
@@ -236,6 +271,11 @@ int main(int argc, char* argv[]) {
     for (const Series& s : series)
         std::printf("  %s: %.1f ms, peak RSS %.0f MiB\n", s.name.c_str(), median(s.mapMs),
                     median(s.rssKb) / 1024);
+    if (!given.empty()) {
+        std::printf("game against the bare window (goal <= %s): %.2f\n", argv[2],
+                    median(series[0].mapMs) / median(series[1].mapMs));
+        return 0;
+    }
     std::printf("game against the bare window (goal <= 1.05): at scale 1 %.2f, at scale 2 %.2f\n",
                 median(series[0].mapMs) / median(series[1].mapMs),
                 median(series[2].mapMs) / median(series[3].mapMs));
