@@ -42,6 +42,11 @@ Play playOnce(PrivatePulseServer& server, const QStringList& args) {
     for (const auto& [name, value] : server.clientEnvironment())
         if (name == QLatin1String("PULSE_SERVER")) // Wine keeps its own home and runtime folder
             environment.insert(name, value);
+    // Wine's client of the server takes its period from the server's buffer: 20 ms by default,
+    // with a Windows buffer of three periods, which the stalls of a virtual machine's processors
+    // outlast. With 100 ms held by the server, as the Linux test holds 30 ms of its player's, the
+    // period is 40 ms.
+    environment.insert(QStringLiteral("PULSE_LATENCY_MSEC"), QStringLiteral("100"));
     QProcess probe;
     probe.setProcessEnvironment(environment);
     probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
