@@ -3,6 +3,7 @@
 #include "platform/sound_library.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
@@ -24,25 +25,40 @@ SoundLibrary g_library;
 // finalizers, and a library loaded or looked up meanwhile crashes it. So the end waits until the
 // loading is over (it reads files and never waits for the server), and the worker opens nothing
 // once the end has begun.
-std::mutex g_loadingMutex;
-std::condition_variable g_loaded;
+// It may also end while the worker opens the device, which loads the system's audio drivers:
+// under Wine such an end was seen to hang, or to be killed by Wine a second later. So the end
+// also waits for an opening under way, but at most kOpeningWaitAtEnd: a hung sound server must
+// not keep the program from ending.
+constexpr auto kOpeningWaitAtEnd = std::chrono::seconds(1);
+std::mutex g_workerMutex;
+std::condition_variable g_workerDone;
 bool g_loading = false;
+bool g_opening = false;
 bool g_ending = false;
 
-void waitForLoading() {
-    std::unique_lock lock(g_loadingMutex);
+void waitForWorkerAtEnd() {
+    std::unique_lock lock(g_workerMutex);
     g_ending = true;
-    g_loaded.wait(lock, [] { return !g_loading; });
+    g_workerDone.wait(lock, [] { return !g_loading; });
+    g_workerDone.wait_for(lock, kOpeningWaitAtEnd, [] { return !g_opening; });
 }
 
 // Loads the libraries; false when they are missing or the program is ending.
 bool loadUnlessEnding() {
     const bool loaded = g_library.load();
-    const std::lock_guard lock(g_loadingMutex);
+    const std::lock_guard lock(g_workerMutex);
     g_loading = false;
+    g_opening = loaded && !g_ending;
     // Under the lock: the end, and the condition variable with it, waits for this.
-    g_loaded.notify_all();
-    return loaded && !g_ending;
+    g_workerDone.notify_all();
+    return g_opening;
+}
+
+void openingDone(State state) {
+    g_state.store(state, std::memory_order_release);
+    const std::lock_guard lock(g_workerMutex);
+    g_opening = false;
+    g_workerDone.notify_all();
 }
 
 // 512 frames at 44.1 kHz mix every 12 ms: a sound starts within about two mixes of its call.
@@ -75,21 +91,23 @@ void startOpening() {
     if (!g_state.compare_exchange_strong(closed, State::Opening))
         return;
     g_loading = true;
-    std::atexit(waitForLoading);
+    std::atexit(waitForWorkerAtEnd);
     try {
         // Never joined: a hung sound server keeps only this thread waiting, and the program
-        // ends without it. Nothing is closed at the end either, as closing waits for the server.
+        // ends without it, a second later. Nothing is closed at the end either, as closing waits
+        // for the server.
         std::thread([] {
             if (!loadUnlessEnding()) {
                 g_state.store(State::Failed, std::memory_order_release);
                 return;
             }
-            g_state.store(open(g_library) ? State::Open : State::Failed, std::memory_order_release);
+            const bool opened = open(g_library);
             // What SDL keeps for this thread (its error text) goes with it.
             g_library.tlsCleanup();
+            openingDone(opened ? State::Open : State::Failed);
         }).detach();
     } catch (const std::system_error&) {
-        const std::lock_guard lock(g_loadingMutex);
+        const std::lock_guard lock(g_workerMutex);
         g_loading = false;
         g_state.store(State::Failed);
     }
